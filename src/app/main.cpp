@@ -1,0 +1,137 @@
+// Tapriko++: a desktop rapid-fire meter.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdio>
+#include <random>
+
+#include "core/device/device.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_event_pump.h"
+#include "platform/qt/qt_timers.h"
+#include "platform/qt/qt_window_ops.h"
+#include "platform/qt/settings_stores.h"
+#include "platform/qt/shutdown_signals.h"
+#include "platform/qt/x11_auto_repeat.h"
+#include "platform/sdl/sdl_pads.h"
+#include "ui/device_window.h"
+#include "ui/face_render.h"
+
+namespace {
+
+using namespace tap;
+
+class QtBeep : public Sound {
+public:
+    void beep() override { QApplication::beep(); }
+};
+
+class StdRandom : public RandomSource {
+public:
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+
+private:
+    std::mt19937 rng_{std::random_device{}()};
+};
+
+struct Options {
+    QString settingsFile;
+    QString renderFile;
+    int skin = 0;
+    bool compact = false;
+    bool back = false;
+};
+
+Options parseOptions(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tapriko++ rapid-fire meter"));
+    parser.addHelpOption();
+    const QCommandLineOption settings(QStringLiteral("settings"), QStringLiteral("Keep the settings in FILE."),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption render(QStringLiteral("render-face"),
+                                    QStringLiteral("Write what the window shows to FILE.png and exit."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption skin(QStringLiteral("skin"), QStringLiteral("Skin 0-5 for --render-face."),
+                                  QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption compact(QStringLiteral("compact"), QStringLiteral("The 50 % view for --render-face."));
+    const QCommandLineOption back(QStringLiteral("back"), QStringLiteral("The back face for --render-face."));
+    parser.addOptions({settings, render, skin, compact, back});
+    parser.process(app);
+    return {parser.value(settings), parser.value(render), parser.value(skin).toInt(), parser.isSet(compact),
+            parser.isSet(back)};
+}
+
+// A face picture for the README and for checking the pictures, from a device that never touches the
+// user's settings.
+int renderFaceToFile(const Options& o) {
+    qt::QtClock clock;
+    qt::QtTimerFactory timers;
+    qt::QtEventPump pump;
+    qt::QtDialogs dialogs;
+    qt::QtWindowOps window;
+    qt::MemorySettingsStore store;
+    QtBeep sound;
+    StdRandom random;
+    struct NoPads : GamePads {
+        std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
+    } pads;
+    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random};
+    store.write("PANEL", "SKIN", std::to_string(o.skin));
+    store.write("PANEL", "SIZE", o.compact ? "1" : "0");
+    store.write("PANEL", "SIDE", o.back ? "1" : "0");
+    store.write("PANEL", "RESET_SEAL", "2");
+    store.write("MODE", "SHOOTING_MAX", "0");
+    Device device(platform);
+    if (!device.lifecycle.Form_Load()) return 1;
+    QCoreApplication::processEvents();
+    const qreal dpr = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1.0;
+    const ui::PictureBook book(dpr);
+    const QImage image = ui::renderFace(device.face, window.shape(), book, dpr);
+    if (!image.save(o.renderFile)) {
+        std::fprintf(stderr, "tapriko: cannot write %s\n", qPrintable(o.renderFile));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tapriko++"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const Options options = parseOptions(app);
+    if (!options.renderFile.isEmpty()) return renderFaceToFile(options);
+
+    qt::makeAutoRepeatDetectable();
+    qt::QtClock clock;
+    qt::QtTimerFactory timers;
+    qt::QtEventPump pump;
+    qt::QtDialogs dialogs;
+    qt::QtWindowOps window;
+    const auto store = qt::openSettingsStore(options.settingsFile);
+    sdl::SdlPads pads;
+    QtBeep sound;
+    StdRandom random;
+    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random};
+
+    Device device(platform);
+    const ui::PictureBook book(app.devicePixelRatio());
+    ui::DeviceWindow view(device, book);
+    window.setWindow(&view);
+    window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
+    dialogs.setOwner(&view);
+
+    auto shutdown = [&device] { device.lifecycle.Form_Unload(0); };
+    qt::routeShutdownSignals(shutdown);
+    // A logout ends the program through the same shutdown, so the user's settings survive it.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, shutdown);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, shutdown);
+
+    if (!device.lifecycle.Form_Load()) return device.lifecycle.exitCode();
+    view.show();
+    view.activateWindow();
+    return app.exec();
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The device face as a model: named elements in stacking order, each with a picture, visibility, position
+// and (for hit areas) a size. One view paints the visible elements bottom-up and hit-tests top-down.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/appearance/pictures.h"
+#include "core/geometry.h"
+
+namespace tap {
+
+// Top of the stack first: earlier elements are drawn last and receive the mouse first.
+enum class El : std::uint8_t {
+    Image4,
+    Image3,
+    Image2,
+    Image_back,
+    A_button,
+    A_button_on_skin34,
+    B_button,
+    B_button_on_skin34,
+    start_button,
+    start_button_on_skin4,
+    select_button,
+    select_button_on_skin4,
+    ss_button_push,
+    ss_button_push2,
+    B_button_press,
+    A_button_press,
+    alarm_icon,
+    Image1,
+    mode,
+    dot,
+    t01,
+    t10,
+    s0001,
+    s0010,
+    s0100,
+    s1000,
+    Paneru,
+    Count
+};
+constexpr int kElementCount = static_cast<int>(El::Count);
+
+const char* elementName(El e);
+
+enum class CursorShape : std::uint8_t { Default, Move, FingerNormal, FingerPressed };
+
+struct Element {
+    PictureId picture;
+    bool visible = true;
+    Point pos;
+    Size size;  // 0 × 0: the picture's own size
+    CursorShape cursor = CursorShape::Default;
+    std::string toolTip;
+};
+
+class Face {
+public:
+    Face();
+
+    const Element& operator[](El e) const { return elements_[index(e)]; }
+
+    void setPicture(El e, PictureId pic);
+    void setVisible(El e, bool visible);
+    void setPos(El e, Point pos);
+    void setLeft(El e, int left);
+    void setSize(El e, Size size);
+    void setCursor(El e, CursorShape cursor);
+    void setToolTip(El e, std::string text);
+
+    PictureId picture(El e) const { return (*this)[e].picture; }
+    bool visible(El e) const { return (*this)[e].visible; }
+    Rect rect(El e) const;
+
+    // Topmost visible element under a face pixel.
+    std::optional<El> hitTest(Point p) const;
+
+    // Called after any change, so a view can repaint.
+    std::function<void()> onChange;
+
+private:
+    static constexpr int index(El e) { return static_cast<int>(e); }
+    void changed();
+    std::array<Element, kElementCount> elements_{};
+};
+
+}  // namespace tap

@@ -1,0 +1,48 @@
+#pragma once
+// Identities of the face's pictures. Drawing code shares pictures by id, so comparing ids compares pictures.
+#include <cstdint>
+
+#include "core/geometry.h"
+
+namespace tap {
+
+enum class PicTable : std::uint8_t {
+    None,
+    Paneru,       // 0-5 skins, 6 back face (100 %)
+    PaneruS,      // the same at 50 %
+    A,            // large digits: 0-9, 10 decimal point, 11 blank
+    AS,
+    B,            // small digits: 0-9, 10 mode marker, 11 blank, 12-13 koro glyphs
+    BS,
+    AlarmOn,      // alarm symbols: index 0 at 100 %, 1 at 50 %
+    AlarmOff,
+    ResetButton,  // back-face button and seals: index 0 at 100 %, 1 at 50 %
+    SealInner,
+    SealOuter,
+    ButtonPress,  // 0 A, 1 B, 2 SELECT, 3 START (100 % only)
+};
+
+struct PictureId {
+    PicTable table = PicTable::None;
+    std::int8_t index = 0;
+    friend bool operator==(const PictureId&, const PictureId&) = default;
+    bool isNone() const { return table == PicTable::None; }
+};
+
+namespace pics {
+constexpr int kDecimalPoint = 10;
+constexpr int kModeMarker = 10;
+constexpr int kBlank = 11;
+constexpr int kKoroGlyph1 = 12;
+constexpr int kKoroGlyph2 = 13;
+constexpr int kBackFace = 6;
+constexpr int kLargeCount = 12;
+constexpr int kSmallCount = 14;
+constexpr int kFaceCount = 7;
+enum Press : std::int8_t { PressA = 0, PressB = 1, PressSelect = 2, PressStart = 3 };
+}  // namespace pics
+
+// Pixel size of every picture; the artwork is drawn to exactly these sizes.
+Size pictureSize(PictureId id);
+
+}  // namespace tap

@@ -1,0 +1,239 @@
+#include "core/device/dispatcher.h"
+
+#include "core/device/device.h"
+
+namespace tap {
+
+void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) {
+    if (d_.s.backSideShown == 1) return;
+    const auto& k = d_.s.keys;
+    // The first matching face button decides, so two buttons on one key act as the earlier one.
+    if (keyCode == k.keyCodeSelect) {
+        if (d_.s.shootState != 2 && d_.s.explosionBusy == 0) d_.modes.select();
+    } else if (keyCode == k.keyCodeStart) {
+        startPressed();
+    } else if (keyCode == k.keyCodeB) {
+        bPressed();
+    } else if (keyCode == k.keyCodeA) {
+        aPressed();
+    }
+}
+
+void Dispatcher::startPressed() {
+    auto& s = d_.s;
+    switch (s.modeNo) {
+        case 0:
+            if (s.shootState == 0 || s.shootState == 3) d_.shooting.arm();
+            break;
+        case 1:
+            if (s.alarmEditing) {
+                s.alarmEditing = false;
+                d_.AlarmBlink->setInterval(0);
+                d_.display.showLargeDigits(true);
+                d_.display.showSmallDigits(true);
+                s.modeNo = static_cast<i16>(s.modeNo - 1);
+                Form_KeyDown(s.keys.keyCodeSelect, 0);
+            } else {
+                s.alarmEditing = true;
+                d_.countdown.startAlarmSetting();
+            }
+            break;
+        case 2:
+            d_.countdown.Mode_Countdown_Stop_Clear();
+            if (s.watchIsStopwatch != 0) {
+                s.watchIsStopwatch = 0;
+                d_.display.setLarge(El::s1000, pics::kBlank);
+                d_.countdown.DispMode_Countdown(s.countdownField);
+            } else {
+                s.watchIsStopwatch = 1;
+                d_.stopwatch.Mode_Stop();
+            }
+            break;
+        case 3:
+            if (s.slotRunning == 0) {
+                s.slotRunning = 1;
+                s.slotStops = 0;
+                d_.slot.Mode_Slot();
+            }
+            break;
+        case 4:
+            if (s.explosionBusy == 0) d_.explosion.run();
+            break;
+        default: break;
+    }
+}
+
+void Dispatcher::bPressed() {
+    auto& s = d_.s;
+    switch (s.modeNo) {
+        case 0: registerPress(Button::B); break;
+        case 1:
+            d_.display.showLargeDigits(true);
+            d_.display.showSmallDigits(true);
+            s.alarmField = s.alarmField > 1 ? 0 : static_cast<i16>(s.alarmField + 1);
+            break;
+        case 2:
+            if (s.watchIsStopwatch != 0) {
+                switch (s.stopwatchState) {
+                    case 1:
+                        s.stopwatchState = 5;
+                        if (d_.Timer1->interval() == 0) {
+                            s.stopwatchBlinkReset = -1;
+                            d_.face.setVisible(El::mode, false);
+                            d_.Timer1->setInterval(450);
+                        }
+                        break;
+                    case 2:
+                        s.stopwatchState = 0;
+                        s.stopwatchStarted = false;
+                        d_.stopwatch.Mode_Stop();
+                        break;
+                    case 5: s.stopwatchState = 9; break;
+                    default: break;
+                }
+            } else if (s.countdownState == 0) {
+                s.countdownField = s.countdownField > 1 ? 0 : static_cast<i16>(s.countdownField + 1);
+                d_.countdown.DispMode_Countdown(s.countdownField);
+            }
+            break;
+        case 3:
+            if (s.slotRunning == 0) {
+                s.slotReels = s.slotReels <= 3 ? 4 : 3;
+                for (El e : {El::s1000, El::s0100, El::s0010, El::s0001}) d_.display.setLarge(e, 0);
+                switch (s.slotReels) {
+                    case 1:
+                        for (El e : {El::s1000, El::s0100, El::s0010}) d_.face.setVisible(e, false);
+                        break;
+                    case 2:
+                        d_.face.setVisible(El::s1000, false);
+                        d_.face.setVisible(El::s0100, false);
+                        d_.face.setVisible(El::s0010, true);
+                        break;
+                    case 3:
+                        d_.display.setLarge(El::s1000, pics::kBlank);
+                        d_.face.setVisible(El::s1000, false);
+                        d_.face.setVisible(El::s0100, true);
+                        d_.face.setVisible(El::s0010, true);
+                        break;
+                    case 4:
+                        for (El e : {El::s1000, El::s0100, El::s0010}) d_.face.setVisible(e, true);
+                        break;
+                    default: break;
+                }
+            }
+            break;
+        case 4: d_.display.blastCountStep(); break;
+        default: break;
+    }
+}
+
+void Dispatcher::aPressed() {
+    auto& s = d_.s;
+    auto wrapUp = [](i16& v, int last) { v = v > last - 1 ? 0 : static_cast<i16>(v + 1); };
+    switch (s.modeNo) {
+        case 0: registerPress(Button::A); break;
+        case 1:
+            if (s.alarmEditing) {
+                if (s.alarmField == 0) wrapUp(s.alarmSecond, 59);
+                else if (s.alarmField == 1) wrapUp(s.alarmMinute, 59);
+                else if (s.alarmField == 2) wrapUp(s.alarmHour, 23);
+                d_.countdown.showAlarmTime();
+            }
+            break;
+        case 2:
+            if (s.watchIsStopwatch != 0) {
+                switch (s.stopwatchState) {
+                    case 0:
+                        if (!s.stopwatchStarted) {
+                            s.stopwatchState = 1;
+                            s.stopwatchStarted = true;
+                            d_.stopwatch.Mode_Stop();
+                        }
+                        break;
+                    case 1:
+                        s.stopwatchState = 2;
+                        s.stopwatchBlinkReset = -1;
+                        d_.face.setVisible(El::mode, true);
+                        d_.Timer1->setInterval(0);
+                        break;
+                    case 2: s.stopwatchState = 3; break;
+                    case 3:
+                        s.stopwatchState = 1;
+                        d_.face.setVisible(El::mode, false);
+                        s.stopwatchBlinkReset = -1;
+                        d_.Timer1->setInterval(450);
+                        break;
+                    case 5:
+                        s.stopwatchBlinkReset = -1;
+                        d_.face.setVisible(El::mode, true);
+                        d_.Timer1->setInterval(0);
+                        s.stopwatchState = 1;
+                        break;
+                    default: break;
+                }
+            } else if (s.countdownState == 0) {
+                d_.countdown.Mode_Countdown();
+            } else {
+                s.countdownState = 0;
+                d_.countdown.DispMode_Countdown(s.countdownField);
+            }
+            break;
+        case 3:
+            if (s.slotStops < 4) ++s.slotStops;
+            break;
+        case 4: d_.display.blastCountStep(); break;
+        default: break;
+    }
+}
+
+void Dispatcher::registerPress(Button b) {
+    auto& s = d_.s;
+    bool& hold = b == Button::A ? s.holdA : s.holdB;
+    if (hold) return;  // a held key's repeats never count
+    hold = true;
+    if (!s.measuring && s.shootState == 1) {
+        s.measuring = true;
+        d_.log.ClearSeconds();
+        countPress(b);
+        d_.shooting.Mode_ShootingCount();
+    } else if (s.measuring) {
+        countPress(b);
+    }
+}
+
+void Dispatcher::countPress(Button b) {
+    auto& s = d_.s;
+    auto& log = d_.log;
+    const bool isA = b == Button::A;
+    auto& slots = isA ? log.slotCountA : log.slotCountB;
+    auto& seconds = isA ? log.secondCountA : log.secondCountB;
+    ++(isA ? s.countA : s.countB);
+    ++slots[s.slotIndex];
+    ++seconds[log.secondIndex];
+    int sum = 0;
+    for (int i = 0; i <= 9; ++i)
+        if (s.slotIndex - i >= 0) sum += slots[s.slotIndex - i];
+    double gauge = 3.0 * sum;
+    if (gauge > 84) gauge = 84;
+    (isA ? s.speedA : s.speedB) = gauge;
+    (isA ? s.peakA : s.peakB) = gauge;  // the peak marker starts from the new level
+    d_.shooting.Mode_Shooting();
+    if (s.analyzerOn) d_.analyzer.perPress(isA ? 1 : 0);
+}
+
+void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
+    auto& s = d_.s;
+    const auto& k = d_.s.keys;
+    if (keyCode == k.keyCodeB) {
+        if (s.modeNo == 1 && !s.alarmEditing) d_.clock.Mode_Clock();
+        s.holdB = false;
+        if (s.measuring && s.modeNo == 0)
+            PressLog::logRelease(d_.log.releaseTimeB, d_.log.loggedReleasesB, s.timeNow - s.timeStart);
+    } else if (keyCode == k.keyCodeA) {
+        s.holdA = false;
+        if (s.measuring && s.modeNo == 0)
+            PressLog::logRelease(d_.log.releaseTimeA, d_.log.loggedReleasesA, s.timeNow - s.timeStart);
+    }
+}
+
+}  // namespace tap

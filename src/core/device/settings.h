@@ -1,0 +1,76 @@
+#pragma once
+// The stored settings: the key table's readers (the start-up loaders), the saver and the factory reset.
+#include <cstdint>
+#include <string>
+
+namespace tap {
+
+class Device;
+
+struct SettingKey {
+    const char* section;
+    const char* key;
+};
+
+namespace keys {
+inline constexpr SettingKey POS_X{"PANEL", "POS_X"};
+inline constexpr SettingKey POS_Y{"PANEL", "POS_Y"};
+inline constexpr SettingKey SIZE{"PANEL", "SIZE"};
+inline constexpr SettingKey FORWARD{"PANEL", "FORWARD"};
+inline constexpr SettingKey SKIN{"PANEL", "SKIN"};
+inline constexpr SettingKey SIDE{"PANEL", "SIDE"};
+inline constexpr SettingKey RESET_SEAL{"PANEL", "RESET_SEAL"};
+inline constexpr SettingKey SELECT{"MODE", "SELECT"};
+inline constexpr SettingKey TIME_MODE{"MODE", "TIME_MODE"};
+inline constexpr SettingKey SHOOTING_MAX{"MODE", "SHOOTING_MAX"};
+inline constexpr SettingKey TIME_ALARM_SET{"MODE", "TIME_ALARM_SET"};
+inline constexpr SettingKey TIME_ALARM_HOU{"MODE", "TIME_ALARM_HOU"};
+inline constexpr SettingKey TIME_ALARM_MIN{"MODE", "TIME_ALARM_MIN"};
+inline constexpr SettingKey TIME_ALARM_SEC{"MODE", "TIME_ALARM_SEC"};
+inline constexpr SettingKey KEY_SELECT{"KEYSETUP", "KEY_SELECT"};
+inline constexpr SettingKey KEY_START{"KEYSETUP", "KEY_START"};
+inline constexpr SettingKey KEY_B{"KEYSETUP", "KEY_B"};
+inline constexpr SettingKey KEY_A{"KEYSETUP", "KEY_A"};
+inline constexpr SettingKey BUTTON_SELECT{"KEYSETUP", "BUTTON_SELECT"};
+inline constexpr SettingKey BUTTON_START{"KEYSETUP", "BUTTON_START"};
+inline constexpr SettingKey BUTTON_B{"KEYSETUP", "BUTTON_B"};
+inline constexpr SettingKey BUTTON_A{"KEYSETUP", "BUTTON_A"};
+inline constexpr SettingKey COUNT{"START_COUNT", "COUNT"};
+}  // namespace keys
+
+// Outer size of the device window in pixels; the position clamp and the centring use it.
+inline constexpr int kWindowWidth = 436;
+inline constexpr int kWindowHeight = 288;
+
+class Settings {
+public:
+    explicit Settings(Device& d) : d_(d) {}
+
+    // Start-up loaders, in the order the start-up runs them. A value that does not convert throws
+    // ConversionError.
+    void Load_FormSkn();
+    void Load_FormPos();
+    void Load_TimeMode();
+    void Load_MAX();
+    void loadAlarm();
+    void loadBackFace();
+    void Load_KeySetup();
+    void Load_Mode();
+
+    void savePosition();
+    void save();
+    void factoryReset();
+    // The best record is written as soon as it changes.
+    void storeRecord();
+
+    std::int16_t readInt16(const SettingKey& k, std::int16_t fallback);
+    std::int32_t readInt32(const SettingKey& k, std::int32_t fallback);
+    bool readBool(const SettingKey& k, bool fallback);
+    void write(const SettingKey& k, const std::string& value);
+    void write(const SettingKey& k, long value);
+
+private:
+    Device& d_;
+};
+
+}  // namespace tap

@@ -1,0 +1,30 @@
+#pragma once
+// Plain pixel geometry shared by the core and the views.
+
+namespace tap {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+// Left/top inclusive, right/bottom exclusive, like the window-region calls the shapes are described with.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+}  // namespace tap

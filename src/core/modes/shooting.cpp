@@ -1,0 +1,138 @@
+#include "core/modes/shooting.h"
+
+#include "core/device/device.h"
+
+namespace tap {
+
+namespace {
+constexpr int kTickMs = 10;
+constexpr int kTicksPerSlot = 10;
+constexpr int kLastSlot = 100;
+
+// Second of the run for an elapsed time: the bounds are inclusive at the top, so 1 000 ms is still second 0.
+i16 secondOf(Millis elapsed) {
+    if (elapsed < 0 || elapsed > 10000) return 10;
+    if (elapsed <= 1000) return 0;
+    for (int k = 1; k <= 9; ++k)
+        if (elapsed <= 1000 * (k + 1)) return static_cast<i16>(k);
+    return 10;
+}
+
+void decay(double& v, double step) { v = v > 0 ? v - step : 0; }
+}  // namespace
+
+void Shooting::DispMode_Shooting() {
+    d_.settings.Load_MAX();
+    d_.display.showCount(d_.s.bestRecord > 9999 ? 9999 : d_.s.bestRecord);
+    d_.face.setVisible(El::dot, false);
+}
+
+void Shooting::Mode_Shooting() {
+    auto& s = d_.s;
+    s.countTotal = static_cast<i16>(s.countB + s.countA);
+    d_.display.showCount(s.countTotal);
+}
+
+void Shooting::arm() {
+    auto& s = d_.s;
+    d_.log.showPrevious = true;
+    s.shootState = 1;
+    s.newRecordBlink = false;
+    d_.display.showLargeDigits(true);
+    d_.ScoreBlink->setInterval(0);
+    s.countB = s.countA = s.countTotal = 0;
+    d_.display.setSmall(El::t10, 1);
+    d_.display.setSmall(El::t01, 0);
+    DispMode_Shooting();
+    if (s.analyzerLoaded) d_.analyzer.prepareNewRun();
+}
+
+void Shooting::Mode_ShootingCount() {
+    auto& s = d_.s;
+    auto& log = d_.log;
+    i16 remaining = 10;
+    i16 tickInSlot = 0;
+    log.secondIndex = 0;
+    s.shownSecond = 0;
+    s.speedA = s.speedB = s.peakA = s.peakB = 0;
+    s.timeStart = Millis{};
+    s.shootState = 2;
+    s.measuring = true;
+    if (s.analyzerOn) d_.analyzer.startOfLoop();
+
+    while (d_.running(s.measuring)) {
+        s.timeNow = d_.p.clock.tickNow();
+        const int sec = log.secondIndex;
+        log.secondCountAB[sec] = static_cast<std::int16_t>(log.secondCountA[sec] + log.secondCountB[sec]);
+        if (s.timeStart.isZero()) s.timeLast = s.timeStart = s.timeNow;
+        s.timeSince = s.timeNow - s.timeLast;
+        if (s.analyzerOn) d_.analyzer.progressBar();
+
+        log.secondIndex = secondOf(s.timeNow - s.timeStart);
+        if (s.analyzerOn && log.secondIndex > 0) d_.analyzer.liveSecond();
+
+        remaining = static_cast<i16>(10 - log.secondIndex);
+        if (remaining == 10) {
+            d_.display.setSmall(El::t10, 1);
+            d_.display.setSmall(El::t01, 0);
+        } else {
+            d_.display.setSmall(El::t10, pics::kBlank);
+            d_.display.setSmall(El::t01, remaining);
+        }
+        if (remaining == 0) {
+            endOfRun();
+            break;
+        }
+
+        if (s.timeSince >= kTickMs) {
+            ++s.tickCount;
+            ++tickInSlot;
+            if (s.analyzerOn) d_.analyzer.speedMeter();
+            decay(s.speedB, 0.5);
+            decay(s.peakB, 0.25);
+            decay(s.speedA, 0.5);
+            decay(s.peakA, 0.25);
+            if (tickInSlot == kTicksPerSlot && s.slotIndex < kLastSlot) {
+                ++s.slotIndex;
+                tickInSlot = 0;
+            }
+            // One tick per pass on a fixed grid: a late pass is made up by the passes after it.
+            s.timeLast = s.timeNow - (s.timeSince - Millis::fromMs(kTickMs));
+        }
+        d_.pad.poll();
+        d_.yieldFor(kPassWait);
+    }
+
+    log.closeRun();
+    if (s.analyzerOn) d_.analyzer.endOfRunDisplay();
+    log.showPrevious = false;
+    s.slotIndex = 0;
+    for (int i = 0; i < 100; ++i) log.slotCountA[i] = log.slotCountB[i] = 0;
+}
+
+void Shooting::unlock() {
+    auto& s = d_.s;
+    if (s.countTotal > 159 && s.modeLimit == 2) {
+        d_.view.message("裏ワザ機能が追加されました！", MessageIcon::Information, MessageButtons::Ok);
+        s.modeLimit = 3;
+    } else if (s.countTotal > 119 && s.modeLimit == 1) {
+        d_.view.message("裏ワザ機能が追加されました！", MessageIcon::Information, MessageButtons::Ok);
+        s.modeLimit = 2;
+    }
+}
+
+void Shooting::endOfRun() {
+    auto& s = d_.s;
+    unlock();
+    if (s.bestRecord < s.countTotal) {
+        s.bestRecord = s.countTotal;
+        s.newRecordBlink = true;
+        s.scoreBlinkPhase = 1;
+        d_.ScoreBlink->setInterval(450);
+        d_.settings.storeRecord();
+    }
+    s.shootState = 3;
+    s.measuring = false;
+}
+
+}  // namespace tap

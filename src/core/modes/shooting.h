@@ -1,0 +1,29 @@
+#pragma once
+// Mode 0: the ten-second shooting measurement and the best-record display.
+#include "core/millis.h"
+
+namespace tap {
+
+class Device;
+
+class Shooting {
+public:
+    explicit Shooting(Device& d) : d_(d) {}
+
+    void DispMode_Shooting();
+    void Mode_Shooting();
+    // The measuring loop: returns when the run has ended.
+    void Mode_ShootingCount();
+    // START in mode 0 while idle or finished.
+    void arm();
+
+    // How long the loop waits for input between passes.
+    static constexpr Millis kPassWait = Millis::fromMs(1);
+
+private:
+    void endOfRun();
+    void unlock();
+    Device& d_;
+};
+
+}  // namespace tap

@@ -1,0 +1,19 @@
+#pragma once
+// Mode 3: the slot reels.
+
+namespace tap {
+
+class Device;
+
+class SlotGame {
+public:
+    explicit SlotGame(Device& d) : d_(d) {}
+
+    void Mode_Slot_Clear();
+    void Mode_Slot();
+
+private:
+    Device& d_;
+};
+
+}  // namespace tap

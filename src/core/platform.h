@@ -1,0 +1,135 @@
+#pragma once
+// The seam through which the device reaches the world. Real implementations live in src/platform,
+// the simulated one (virtual time) in tests/support. Everything is passed in, nothing is global.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/geometry.h"
+#include "core/millis.h"
+
+namespace tap {
+
+struct TimeOfDay {
+    int hour = 0;  // 0-23
+    int minute = 0;
+    int second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Monotonic, sub-millisecond, never wraps, never 0.
+    virtual Millis tickNow() = 0;
+    virtual TimeOfDay timeOfDay() = 0;
+    // The time of day in the platform's own format, for texts shown to the user.
+    virtual std::string timeOfDayText() = 0;
+};
+
+class Timer {
+public:
+    virtual ~Timer() = default;
+    // 0 stops the timer; any other value (re)starts it with that period.
+    virtual void setInterval(int ms) = 0;
+    virtual int interval() const = 0;
+};
+
+class TimerFactory {
+public:
+    virtual ~TimerFactory() = default;
+    virtual std::unique_ptr<Timer> createTimer(std::function<void()> onTick) = 0;
+};
+
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    // Let pending events run once, waiting at most maxWait for one to arrive. Calls nest.
+    virtual void yield(Millis maxWait) = 0;
+    // Run `task` from the event loop once the current handler has returned.
+    virtual void post(std::function<void()> task) = 0;
+};
+
+class AlarmNotice;
+
+enum class MessageIcon { None, Information, Critical };
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Modal message box with the application's title.
+    virtual MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) = 0;
+    // Shows the alarm notice modally, centred on the screen; returns once the user has confirmed it.
+    virtual void alarmNotice(AlarmNotice& notice) = 0;
+};
+
+// Outline: rounded rectangle with the given corner ellipse; hole: the ellipse inscribed in `hole`.
+struct WindowShape {
+    Rect outline;
+    Size corner;
+    Rect hole;
+    friend bool operator==(const WindowShape&, const WindowShape&) = default;
+};
+
+class WindowOps {
+public:
+    virtual ~WindowOps() = default;
+    virtual void setAlwaysOnTop(bool onTop) = 0;
+    virtual void setShape(const WindowShape& shape) = 0;
+    virtual Point position() = 0;
+    virtual void move(Point topLeft) = 0;
+    virtual void minimise() = 0;
+    // Keys reach the device as plain key codes, never through an input method.
+    virtual void disableInputMethod() = 0;
+    virtual Size screenSize() = 0;
+    virtual void showPopupMenu(Point screenPos) = 0;
+    // Ends the application's event loop; every running mode loop has been told to stop before.
+    virtual void quit(int exitCode) = 0;
+};
+
+// Text values by section and key under the application's own name.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual std::optional<std::string> read(const std::string& section, const std::string& key) = 0;
+    virtual void write(const std::string& section, const std::string& key, const std::string& value) = 0;
+    // Make every write so far durable.
+    virtual void flush() = 0;
+};
+
+class GamePads {
+public:
+    virtual ~GamePads() = default;
+    // Button bit mask of joystick 0-15; nullopt when it does not answer.
+    virtual std::optional<std::uint32_t> buttons(int joystick) = 0;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void beep() = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Uniform in [0, 1).
+    virtual double next() = 0;
+};
+
+struct Platform {
+    Clock& clock;
+    TimerFactory& timers;
+    EventPump& pump;
+    Dialogs& dialogs;
+    WindowOps& window;
+    SettingsStore& settings;
+    GamePads& pads;
+    Sound& sound;
+    RandomSource& random;
+};
+
+}  // namespace tap

@@ -1,0 +1,23 @@
+#include "platform/qt/qt_dialogs.h"
+
+#include <QMessageBox>
+
+namespace tap::qt {
+
+MessageAnswer QtDialogs::messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) {
+    QMessageBox box(owner_);
+    box.setWindowTitle(QStringLiteral("Tapriko++"));
+    box.setText(QString::fromStdString(text));
+    box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information
+                : icon == MessageIcon::Critical  ? QMessageBox::Critical
+                                                 : QMessageBox::NoIcon);
+    if (buttons == MessageButtons::OkCancel) {
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    return box.exec() == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+}  // namespace tap::qt

@@ -1,0 +1,189 @@
+#include "ui/device_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QToolTip>
+#include <exception>
+
+#include "platform/qt/virtual_keys.h"
+#include "ui/face_painter.h"
+
+namespace tap::ui {
+
+namespace {
+
+QCursor cursorFromSvg(const QPixmap& pm, const QString& source) {
+    QFile f(source);
+    int hx = 0, hy = 0;
+    if (f.open(QIODevice::ReadOnly)) {
+        const auto m = QRegularExpression(QStringLiteral("hotspot (\\d+) (\\d+)")).match(QString::fromUtf8(f.readAll()));
+        if (m.hasMatch()) {
+            hx = m.captured(1).toInt();
+            hy = m.captured(2).toInt();
+        }
+    }
+    return QCursor(pm, hx, hy);
+}
+
+int buttonOf(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton: return kLeftButton;
+        case Qt::RightButton: return kRightButton;
+        case Qt::MiddleButton: return kMiddleButton;
+        default: return 0;
+    }
+}
+
+QMenu* buildMenu(QWidget* parent, const std::vector<MenuItem>& items, Menu& model, QString& chosen) {
+    auto* menu = new QMenu(parent);
+    for (const auto& it : items) {
+        if (!it.visible) continue;
+        if (it.isSeparator()) {
+            menu->addSeparator();
+            continue;
+        }
+        if (!it.children.empty()) {
+            QMenu* sub = buildMenu(menu, it.children, model, chosen);
+            sub->setTitle(QString::fromStdString(it.caption));
+            menu->addMenu(sub);
+            continue;
+        }
+        QAction* a = menu->addAction(QString::fromStdString(it.caption));
+        a->setObjectName(QString::fromStdString(it.name));
+        a->setEnabled(it.enabled);
+        a->setCheckable(it.checked);
+        a->setChecked(it.checked);
+        QObject::connect(a, &QAction::triggered, [&chosen, name = a->objectName()] { chosen = name; });
+    }
+    return menu;
+}
+
+}  // namespace
+
+DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), device_(device), book_(book) {
+    setWindowTitle(QStringLiteral("Tapriko++"));
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setAttribute(Qt::WA_TranslucentBackground, false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    fingerNormal_ = cursorFromSvg(book.cursorPixmap(0), QStringLiteral(":/pictures/cursors/cursor_normal.svg"));
+    fingerPressed_ = cursorFromSvg(book.cursorPixmap(1), QStringLiteral(":/pictures/cursors/cursor_pressed.svg"));
+    device_.face.onChange = [this] { update(); };
+}
+
+template <typename F>
+void DeviceWindow::guarded(F&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, QStringLiteral("Tapriko++"), QString::fromUtf8(e.what()));
+    }
+}
+
+void DeviceWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    paintFace(p, device_.face, book_);
+}
+
+void DeviceWindow::keyPressEvent(QKeyEvent* e) {
+    // A repeated press still arrives as a key-down: the hold flags ignore it where presses are counted,
+    // and alarm setting uses it to run the field on.
+    const auto vk = qt::virtualKeyOf(*e);
+    if (vk != 0) guarded([&] { device_.dispatcher.Form_KeyDown(vk, 0); });
+}
+
+void DeviceWindow::keyReleaseEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) return;
+    const auto vk = qt::virtualKeyOf(*e);
+    if (vk != 0) guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
+}
+
+std::optional<El> DeviceWindow::elementAt(const QPointF& pos) const {
+    return device_.face.hitTest({static_cast<int>(pos.x()), static_cast<int>(pos.y())});
+}
+
+MouseEvent DeviceWindow::mouseEventOf(const QMouseEvent* e) const {
+    const QPointF g = e->globalPosition();
+    return {buttonOf(e->button()), {qRound(g.x()), qRound(g.y())}};
+}
+
+void DeviceWindow::mousePressEvent(QMouseEvent* e) {
+    const auto hit = elementAt(e->position());
+    if (!captured_) captured_ = hit;
+    if (hit) guarded([&] { device_.mouse.mouseDown(*hit, mouseEventOf(e)); });
+    updateCursor(captured_);
+}
+
+void DeviceWindow::mouseMoveEvent(QMouseEvent* e) {
+    const auto target = captured_ ? captured_ : elementAt(e->position());
+    int held = 0;
+    if (e->buttons() & Qt::LeftButton) held |= kLeftButton;
+    if (e->buttons() & Qt::RightButton) held |= kRightButton;
+    if (target) guarded([&] { device_.mouse.mouseMove(*target, mouseEventOf(e), held); });
+    updateCursor(target);
+}
+
+void DeviceWindow::mouseReleaseEvent(QMouseEvent* e) {
+    const auto target = captured_;
+    if (e->buttons() == Qt::NoButton) captured_.reset();
+    if (!target) return;
+    const MouseEvent ev = mouseEventOf(e);
+    guarded([&] { device_.mouse.mouseUp(*target, ev); });
+    if (elementAt(e->position()) == target) guarded([&] { device_.mouse.click(*target, ev); });
+    updateCursor(elementAt(e->position()));
+}
+
+void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    const auto hit = elementAt(e->position());
+    if (!captured_) captured_ = hit;
+    if (hit) guarded([&] { device_.mouse.doubleClick(*hit, mouseEventOf(e)); });
+}
+
+void DeviceWindow::updateCursor(std::optional<El> over) {
+    setCursor(over ? cursorFor(device_.face[*over].cursor) : QCursor(Qt::ArrowCursor));
+}
+
+QCursor DeviceWindow::cursorFor(CursorShape shape) const {
+    switch (shape) {
+        case CursorShape::Move: return Qt::SizeAllCursor;
+        case CursorShape::FingerNormal: return fingerNormal_;
+        case CursorShape::FingerPressed: return fingerPressed_;
+        case CursorShape::Default: break;
+    }
+    return Qt::ArrowCursor;
+}
+
+bool DeviceWindow::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const auto hit = elementAt(help->pos());
+        const std::string tip = hit ? device_.face[*hit].toolTip : std::string();
+        if (tip.empty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
+        return true;
+    }
+    if (e->type() == QEvent::WindowActivate) device_.lifecycle.Form_Activate();
+    return QWidget::event(e);
+}
+
+void DeviceWindow::closeEvent(QCloseEvent* e) {
+    // The device decides when the program ends: the close request goes through its shutdown.
+    e->ignore();
+    guarded([&] { device_.lifecycle.Form_Unload(0); });
+}
+
+void DeviceWindow::openPopupMenu(Point screenPos) {
+    QString chosen;
+    std::unique_ptr<QMenu> menu(buildMenu(this, device_.menu.items(), device_.menu, chosen));
+    menu->exec(QPoint(screenPos.x, screenPos.y));
+    if (!chosen.isEmpty()) guarded([&] { device_.menu.choose(chosen.toStdString()); });
+}
+
+}  // namespace tap::ui

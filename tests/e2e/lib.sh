@@ -1,0 +1,67 @@
+# Helpers for end-to-end tests of the real program on a private Xvfb display.
+WORK=$(mktemp -d)
+ARTIFACTS=${ARTIFACTS:-$PWD/e2e-artifacts}
+mkdir -p "$ARTIFACTS"
+XVFB_PID=""
+APP_PID=""
+
+cleanup() {
+  [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_display() {
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  fail "no X display could be started"
+}
+
+# start_tapriko BINARY ARGS...: starts the program and waits for its window.
+start_tapriko() {
+  local bin=$1; shift
+  QT_QPA_PLATFORM=xcb "$bin" "$@" >"$WORK/app.log" 2>&1 &
+  APP_PID=$!
+  for _ in $(seq 100); do
+    WINDOW=$(xdotool search --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null | head -n1 || true)
+    [ -n "$WINDOW" ] && return 0
+    kill -0 "$APP_PID" 2>/dev/null || { cat "$WORK/app.log" >&2; fail "program ended at start-up"; }
+    sleep 0.05
+  done
+  fail "no window appeared"
+}
+
+# "x y width height" of the program's window.
+window_geometry() {
+  local info
+  info=$(xwininfo -id "$WINDOW")
+  echo "$(awk '/Absolute upper-left X/ {print $4}' <<<"$info") $(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")" \
+       "$(awk '/Width:/ {print $2}' <<<"$info") $(awk '/Height:/ {print $2}' <<<"$info")"
+}
+
+screenshot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true; }
+
+# Sends SIGTERM and waits for a clean exit.
+stop_tapriko() {
+  kill -TERM "$APP_PID"
+  local rc=0
+  wait "$APP_PID" || rc=$?
+  APP_PID=""
+  [ "$rc" -eq 0 ] || { cat "$WORK/app.log" >&2; fail "exit code $rc after SIGTERM"; }
+}
+
+# expect_setting SECTION KEY VALUE: checks the settings file in $settings.
+expect_setting() {
+  local got
+  got=$(awk -v s="[$1]" -v k="$2" '$0 == s {in_s=1; next} /^\[/ {in_s=0} in_s && index($0, k "=") == 1 {print substr($0, length(k) + 2)}' "$settings")
+  [ "$got" = "$3" ] || fail "$1/$2 is '$got', expected '$3'"
+}
