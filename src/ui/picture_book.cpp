@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The pictures are compiled into a static library, whose resource registration a linker may drop.
+static void registerPictureResources() { Q_INIT_RESOURCE(pictures); }
+
 namespace tap::ui {
 
 namespace {
@@ -76,6 +79,7 @@ QPixmap PictureBook::render(const QString& path, Size size, qreal dpr) {
 }
 
 PictureBook::PictureBook(qreal dpr) {
+    registerPictureResources();
     for (const auto& t : kTables)
         for (int i = 0; i < t.count; ++i) {
             const PictureId id{t.table, static_cast<std::int8_t>(i)};
