@@ -196,8 +196,8 @@ TEST(Shutdown, SaverWritesEveryKeyAndAStartReadsThemBack) {
     d.s.alarmSecond = 15;
     d.s.resetSeal = 1;
     d.s.keys = {49, 50, 51, 52, 100, 101, 102, 103};
+    d.s.modeNo = 1;  // SELECT then enters mode 2 without running the clock
     first.select();
-    first.select();  // mode 2
     first.sim.windowPos = {321, 123};
     d.lifecycle.Form_Unload(0);
     EXPECT_EQ(first.sim.quitCode, 0);
