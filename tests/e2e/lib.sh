@@ -15,15 +15,16 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_display() {
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    kill "$XVFB_PID" 2>/dev/null || true
-  done
-  fail "no X display could be started"
+  # The server picks a free display number itself, so parallel runs never collide.
+  local fifo="$WORK/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local n
+  read -r -t 20 n <"$fifo" || fail "no X display could be started"
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  fail "X display $DISPLAY does not answer"
 }
 
 # start_tapriko BINARY ARGS...: starts the program and waits for its window.
