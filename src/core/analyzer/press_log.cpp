@@ -2,6 +2,13 @@
 
 namespace tap {
 
+std::int16_t PressLog::secondOf(Millis elapsed) {
+    if (elapsed < 0 || elapsed > 10000) return 10;
+    for (int k = 0; k <= 9; ++k)
+        if (elapsed <= 1000 * (k + 1)) return static_cast<std::int16_t>(k);
+    return 10;
+}
+
 void PressLog::ClearSeconds() {
     secondIndex = 0;
     for (int i = 0; i < 100; ++i) {

@@ -28,6 +28,9 @@ struct PressLog {
     std::int16_t prevState = 0;
     bool showPrevious = false;
 
+    // Second of the run for an elapsed time: 0-9, the bounds inclusive at the top (1 000 ms is still
+    // second 0); 10 past the end of the run or for a negative time.
+    static std::int16_t secondOf(Millis elapsed);
     // Per-second tables of a new run (entries 0-99) and the second index back to 0.
     void ClearSeconds();
     // End of a run: a button still held is released at 10 000 ms and no release lies beyond it.

@@ -4,6 +4,18 @@
 
 namespace tap {
 
+namespace {
+// During a run a press or release carries its own clock reading rather than the loop's last pass.
+void stampInputTime(Device& d) {
+    if (d.s.shootState == 2) d.s.timeNow = d.p.clock.tickNow();
+}
+
+// The run second of the input being handled; before the loop's start reading it is the first.
+std::int16_t inputSecond(const Device& d) {
+    return d.s.shootState == 2 ? PressLog::secondOf(d.s.timeNow - d.s.timeStart) : d.log.secondIndex;
+}
+}  // namespace
+
 void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) {
     if (d_.s.backSideShown == 1) return;
     const auto& k = d_.s.keys;
@@ -197,7 +209,10 @@ void Dispatcher::registerPress(Button b) {
         countPress(b);
         d_.shooting.Mode_ShootingCount();
     } else if (s.measuring) {
-        countPress(b);
+        // The press carries its own time rather than the loop's last pass, so that it lands in the right
+        // second and one that comes after the ten seconds, before the loop has noticed, is not counted.
+        stampInputTime(d_);
+        if (inputSecond(d_) < 10) countPress(b);
     }
 }
 
@@ -209,7 +224,7 @@ void Dispatcher::countPress(Button b) {
     auto& seconds = isA ? log.secondCountA : log.secondCountB;
     ++(isA ? s.countA : s.countB);
     ++slots[s.slotIndex];
-    ++seconds[log.secondIndex];
+    ++seconds[inputSecond(d_)];
     int sum = 0;
     for (int i = 0; i <= 9; ++i)
         if (s.slotIndex - i >= 0) sum += slots[s.slotIndex - i];
@@ -224,6 +239,8 @@ void Dispatcher::countPress(Button b) {
 void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
     auto& s = d_.s;
     const auto& k = d_.s.keys;
+    const bool logsRelease = s.measuring && s.modeNo == 0 && (keyCode == k.keyCodeA || keyCode == k.keyCodeB);
+    if (logsRelease) stampInputTime(d_);
     if (keyCode == k.keyCodeB) {
         if (s.modeNo == 1 && !s.alarmEditing) d_.clock.Mode_Clock();
         s.holdB = false;

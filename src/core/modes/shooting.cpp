@@ -1,5 +1,7 @@
 #include "core/modes/shooting.h"
 
+#include <algorithm>
+
 #include "core/device/device.h"
 
 namespace tap {
@@ -8,15 +10,6 @@ namespace {
 constexpr int kTickMs = 10;
 constexpr int kTicksPerSlot = 10;
 constexpr int kLastSlot = 100;
-
-// Second of the run for an elapsed time: the bounds are inclusive at the top, so 1 000 ms is still second 0.
-i16 secondOf(Millis elapsed) {
-    if (elapsed < 0 || elapsed > 10000) return 10;
-    if (elapsed <= 1000) return 0;
-    for (int k = 1; k <= 9; ++k)
-        if (elapsed <= 1000 * (k + 1)) return static_cast<i16>(k);
-    return 10;
-}
 
 void decay(double& v, double step) { v = v > 0 ? v - step : 0; }
 }  // namespace
@@ -68,7 +61,7 @@ void Shooting::Mode_ShootingCount() {
         s.timeSince = s.timeNow - s.timeLast;
         if (s.analyzerOn) d_.analyzer.progressBar();
 
-        log.secondIndex = secondOf(s.timeNow - s.timeStart);
+        log.secondIndex = PressLog::secondOf(s.timeNow - s.timeStart);
         if (s.analyzerOn && log.secondIndex > 0) d_.analyzer.liveSecond();
 
         remaining = static_cast<i16>(10 - log.secondIndex);
@@ -100,7 +93,9 @@ void Shooting::Mode_ShootingCount() {
             s.timeLast = s.timeNow - (s.timeSince - Millis::fromMs(kTickMs));
         }
         d_.pad.poll();
-        d_.yieldFor(kPassWait);
+        // Never sleep past the end of the run, so that it lasts ten seconds and not up to a pass more.
+        const Millis untilEnd = s.timeStart + Millis::fromMs(10000) - s.timeNow;
+        d_.yieldFor(untilEnd < kPassWait ? std::max(untilEnd, Millis{}) : kPassWait);
     }
 
     log.closeRun();
