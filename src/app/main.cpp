@@ -16,6 +16,8 @@
 #include "platform/qt/shutdown_signals.h"
 #include "platform/qt/x11_auto_repeat.h"
 #include "platform/sdl/sdl_pads.h"
+#include "platform/sdl/sdl_sound.h"
+#include "ui/alarm_notice_dialog.h"
 #include "ui/device_window.h"
 #include "ui/face_render.h"
 
@@ -113,7 +115,7 @@ int main(int argc, char** argv) {
     qt::QtWindowOps window;
     const auto store = qt::openSettingsStore(options.settingsFile);
     sdl::SdlPads pads;
-    QtBeep sound;
+    sdl::SdlSound sound;
     StdRandom random;
     Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random};
 
@@ -123,6 +125,7 @@ int main(int argc, char** argv) {
     window.setWindow(&view);
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
     dialogs.setOwner(&view);
+    dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
 
     auto shutdown = [&device] { device.lifecycle.Form_Unload(0); };
     qt::routeShutdownSignals(shutdown);

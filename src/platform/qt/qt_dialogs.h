@@ -1,6 +1,7 @@
 #pragma once
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "core/platform.h"
 
@@ -10,6 +11,11 @@ class QtDialogs : public Dialogs {
 public:
     void setOwner(QWidget* owner) { owner_ = owner; }
     MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) override;
+    // Shows the alarm notice modally; set by the view layer, which owns the notice window.
+    std::function<void(AlarmNotice&)> showAlarmNotice;
+    void alarmNotice(AlarmNotice& notice) override {
+        if (showAlarmNotice) showAlarmNotice(notice);
+    }
 
 private:
     QPointer<QWidget> owner_;

@@ -1,0 +1,75 @@
+#include "core/modes/stopwatch.h"
+
+#include "core/device/device.h"
+
+namespace tap {
+
+namespace {
+constexpr std::int64_t kHourMs = 3600000;
+}  // namespace
+
+void Stopwatch::Mode_Stop() {
+    auto& s = d_.s;
+    s.timeLast = d_.p.clock.tickNow();
+    pauseSeen_ = false;
+    s.swTenMinutes = s.swMinutes = s.swTenSeconds = s.swSeconds = s.swTenths = s.swHundredths = 0;
+    for (El e : {El::s1000, El::s0100, El::s0010, El::s0001}) d_.display.setLarge(e, 0);
+    d_.display.showPair(0);
+    d_.face.setVisible(El::dot, true);
+    if (loopActive_) return;
+    loopActive_ = true;
+    while (d_.running(s.stopwatchStarted)) {
+        // A second A press may turn a pending resume (3) into running (1) before this loop has seen
+        // it; the pause is left out all the same.
+        if (s.stopwatchState == 3 || (pauseSeen_ && s.stopwatchState != 2)) resume();
+        pauseSeen_ = s.stopwatchState == 2;
+        if (s.stopwatchState != 2) update();
+        d_.pad.poll();
+        d_.yieldFor(s.stopwatchState == 1 || s.stopwatchState == 9 ? kRunningWait : kHeldWait);
+    }
+    loopActive_ = false;
+}
+
+void Stopwatch::resume() {
+    auto& s = d_.s;
+    s.timeLast += d_.p.clock.tickNow() - s.timeNow;
+    if (s.stopwatchState == 3) {
+        s.stopwatchState = 1;
+    } else if (s.stopwatchState == 1) {
+        // The double press also started the split marker blink; a resumed stopwatch does not blink.
+        s.stopwatchBlinkReset = -1;
+        d_.face.setVisible(El::mode, true);
+        d_.Timer1->setInterval(0);
+    }
+}
+
+void Stopwatch::update() {
+    auto& s = d_.s;
+    s.timeNow = d_.p.clock.tickNow();
+    s.timeSince = s.timeNow - s.timeLast;
+    // Whole hours are dropped: the display runs from 00 00 00 again after 59 59 99.
+    std::int64_t ms = s.timeSince.wholeMs() % kHourMs;
+    auto cut = [&ms](std::int64_t unit) {
+        const auto digit = static_cast<i16>(ms / unit);
+        ms %= unit;
+        return digit;
+    };
+    s.swTenMinutes = cut(600000);
+    s.swMinutes = cut(60000);
+    s.swTenSeconds = cut(10000);
+    s.swSeconds = cut(1000);
+    s.swTenths = cut(100);
+    s.swHundredths = cut(10);
+    // A split holds the display while the time runs on; a new split (9) shows the time once.
+    if (s.stopwatchState != 5) {
+        d_.display.setLarge(El::s1000, s.swTenMinutes);
+        d_.display.setLarge(El::s0100, s.swMinutes);
+        d_.display.setLarge(El::s0010, s.swTenSeconds);
+        d_.display.setLarge(El::s0001, s.swSeconds);
+        d_.display.setSmall(El::t10, s.swTenths);
+        d_.display.setSmall(El::t01, s.swHundredths);
+    }
+    if (s.stopwatchState == 9) s.stopwatchState = 5;
+}
+
+}  // namespace tap

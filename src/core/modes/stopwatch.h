@@ -1,0 +1,31 @@
+#pragma once
+// Mode 2 as a stopwatch: start, pause, resume, splits.
+#include "core/millis.h"
+
+namespace tap {
+
+class Device;
+
+class Stopwatch {
+public:
+    explicit Stopwatch(Device& d) : d_(d) {}
+
+    // Shows zeros and, while stopwatchStarted holds, runs the stopwatch. Called while its loop already
+    // runs (reset and restart within one pass), it only restarts from zero and lets that loop carry on.
+    void Mode_Stop();
+
+    // A running display resolves the press that stops it to the millisecond; a held one changes only
+    // on a key, which wakes the pump anyway.
+    static constexpr Millis kRunningWait = Millis::fromMs(1);
+    static constexpr Millis kHeldWait = Millis::fromMs(50);
+
+private:
+    void resume();
+    void update();
+    Device& d_;
+    bool loopActive_ = false;
+    // The last pass found the stopwatch stopped, so the time until it runs again is left out.
+    bool pauseSeen_ = false;
+};
+
+}  // namespace tap
