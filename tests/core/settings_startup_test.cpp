@@ -118,6 +118,15 @@ TEST(StartUp, PositionIsPulledBackOntoTheScreen) {
     }
 }
 
+TEST(StartUp, AlarmTimeOutsideTheDialIsKeptOnIt) {
+    Scenario sc;
+    sc.stored("MODE", "TIME_ALARM_HOU", "-5");
+    sc.stored("MODE", "TIME_ALARM_MIN", "75");
+    sc.stored("MODE", "TIME_ALARM_SEC", "30");
+    ASSERT_TRUE(sc.start());
+    EXPECT_EQ(std::tuple(sc.dev.s.alarmHour, sc.dev.s.alarmMinute, sc.dev.s.alarmSecond), std::tuple(0, 59, 30));
+}
+
 TEST(StartUp, ForwardFalseLeavesTheWindowInTheNormalLayer) {
     for (const char* forward : {"False", "false", "0"}) {
         Scenario sc;

@@ -89,9 +89,11 @@ void Settings::Load_MAX() {
 void Settings::loadAlarm() {
     auto& s = d_.s;
     s.alarmOn = readInt16(keys::TIME_ALARM_SET, 0);
-    s.alarmHour = readInt16(keys::TIME_ALARM_HOU, 0);
-    s.alarmMinute = readInt16(keys::TIME_ALARM_MIN, 0);
-    s.alarmSecond = readInt16(keys::TIME_ALARM_SEC, 0);
+    // A hand-edited time outside the clock's range would show pictures that do not exist; keep it on the dial.
+    auto onDial = [](i16 v, int last) { return static_cast<i16>(v < 0 ? 0 : (v > last ? last : v)); };
+    s.alarmHour = onDial(readInt16(keys::TIME_ALARM_HOU, 0), 23);
+    s.alarmMinute = onDial(readInt16(keys::TIME_ALARM_MIN, 0), 59);
+    s.alarmSecond = onDial(readInt16(keys::TIME_ALARM_SEC, 0), 59);
     d_.menu.choose(s.alarmOn == 1 ? "ALARM_ON" : "ALARM_OFF");
 }
 

@@ -15,7 +15,12 @@ std::string_view trimSpaces(std::string_view t) {
     return t;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text) {
+    std::string out(1, '"');
+    out.append(text);
+    out.push_back('"');
+    return out;
+}
 
 ConversionError mismatch(std::string_view text, const std::string& what) {
     return ConversionError("型が一致しません: " + what + " の値 " + quoted(text) + " は数値ではありません。");
