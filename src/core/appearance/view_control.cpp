@@ -9,32 +9,25 @@ constexpr El kSealParts[] = {El::Image2, El::Image3, El::Image4};
 constexpr PicTable kSealTables[] = {PicTable::ResetButton, PicTable::SealInner, PicTable::SealOuter};
 }  // namespace
 
-void ViewControl::VIEW_MAX_Click() {
-    auto& s = d_.s;
-    if (!s.compactView) return;
-    d_.layout.Set_Object_Position(0);
-    d_.display.convertViewSize(1);
-    s.backSideShown != 0 ? d_.shapes.MakeRgn_Back() : d_.shapes.MakeRgn_L();
-    d_.face.setPicture(El::Paneru, {PicTable::Paneru, static_cast<std::int8_t>(s.skinNo)});
-    d_.face.setPicture(El::Image_back, {PicTable::Paneru, pics::kBackFace});
-    for (int i = 0; i < 3; ++i) d_.face.setPicture(kSealParts[i], {kSealTables[i], 0});
-    s.compactView = false;
-    d_.face.setPicture(El::alarm_icon, {s.alarmOn != 0 ? PicTable::AlarmOn : PicTable::AlarmOff, 0});
-    d_.menu.checkOnly("VIEW_MAX", {"VIEW_MAX", "VIEW_COMPACT", "VIEW_MIN"});
-}
+void ViewControl::VIEW_MAX_Click() { switchView(false); }
 
-void ViewControl::VIEW_COMPACT_Click() {
+void ViewControl::VIEW_COMPACT_Click() { switchView(true); }
+
+void ViewControl::switchView(bool compact) {
     auto& s = d_.s;
-    if (s.compactView) return;
-    d_.layout.Set_Object_Position(1);
-    d_.display.convertViewSize(0);
-    s.backSideShown != 0 ? d_.shapes.MakeRgn_Back_S() : d_.shapes.MakeRgn_S();
-    d_.face.setPicture(El::Paneru, {PicTable::PaneruS, static_cast<std::int8_t>(s.skinNo)});
-    d_.face.setPicture(El::Image_back, {PicTable::PaneruS, pics::kBackFace});
-    for (int i = 0; i < 3; ++i) d_.face.setPicture(kSealParts[i], {kSealTables[i], 1});
-    s.compactView = true;
-    d_.face.setPicture(El::alarm_icon, {s.alarmOn != 0 ? PicTable::AlarmOn : PicTable::AlarmOff, 1});
-    d_.menu.checkOnly("VIEW_COMPACT", {"VIEW_MAX", "VIEW_COMPACT", "VIEW_MIN"});
+    if (s.compactView == compact) return;  // no re-layout, no flicker of the shape
+    const auto size = static_cast<std::int8_t>(compact ? 1 : 0);
+    d_.layout.Set_Object_Position(size);
+    d_.display.convertViewSize(compact ? 0 : 1);
+    if (s.backSideShown != 0) compact ? d_.shapes.MakeRgn_Back_S() : d_.shapes.MakeRgn_Back();
+    else compact ? d_.shapes.MakeRgn_S() : d_.shapes.MakeRgn_L();
+    const PicTable faces = compact ? PicTable::PaneruS : PicTable::Paneru;
+    d_.face.setPicture(El::Paneru, {faces, static_cast<std::int8_t>(s.skinNo)});
+    d_.face.setPicture(El::Image_back, {faces, pics::kBackFace});
+    for (int i = 0; i < 3; ++i) d_.face.setPicture(kSealParts[i], {kSealTables[i], size});
+    s.compactView = compact;
+    d_.face.setPicture(El::alarm_icon, {s.alarmOn != 0 ? PicTable::AlarmOn : PicTable::AlarmOff, size});
+    d_.menu.checkOnly(compact ? "VIEW_COMPACT" : "VIEW_MAX", {"VIEW_MAX", "VIEW_COMPACT", "VIEW_MIN"});
 }
 
 void ViewControl::VIEW_MIN_Click() { d_.p.window.minimise(); }

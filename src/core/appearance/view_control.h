@@ -30,6 +30,7 @@ public:
     void restoreTopmost();
 
 private:
+    void switchView(bool compact);
     Device& d_;
 };
 
