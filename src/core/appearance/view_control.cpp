@@ -26,7 +26,7 @@ void ViewControl::switchView(bool compact) {
     d_.face.setPicture(El::Image_back, {faces, pics::kBackFace});
     for (int i = 0; i < 3; ++i) d_.face.setPicture(kSealParts[i], {kSealTables[i], size});
     s.compactView = compact;
-    d_.face.setPicture(El::alarm_icon, {s.alarmOn != 0 ? PicTable::AlarmOn : PicTable::AlarmOff, size});
+    d_.countdown.showAlarmSymbol();
     d_.menu.checkOnly(compact ? "VIEW_COMPACT" : "VIEW_MAX", {"VIEW_MAX", "VIEW_COMPACT", "VIEW_MIN"});
 }
 

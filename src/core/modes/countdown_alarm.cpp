@@ -69,7 +69,11 @@ void CountdownAlarm::ALARM_OFF_Click() { switchAlarm(0); }
 void CountdownAlarm::switchAlarm(std::int16_t on) {
     d_.menu.checkOnly(on == 1 ? "ALARM_ON" : "ALARM_OFF", {"ALARM_ON", "ALARM_OFF"});
     d_.s.alarmOn = on;
-    d_.face.setPicture(El::alarm_icon, {on == 1 ? PicTable::AlarmOn : PicTable::AlarmOff,
+    showAlarmSymbol();
+}
+
+void CountdownAlarm::showAlarmSymbol() {
+    d_.face.setPicture(El::alarm_icon, {d_.s.alarmOn != 0 ? PicTable::AlarmOn : PicTable::AlarmOff,
                                         static_cast<std::int8_t>(d_.s.compactView ? 1 : 0)});
 }
 

@@ -22,6 +22,8 @@ public:
 
     void ALARM_ON_Click();
     void ALARM_OFF_Click();
+    // The alarm symbol for the switch's state in the view now shown.
+    void showAlarmSymbol();
     // START in clock mode: the clock stops and the alarm time is shown for setting.
     void startAlarmSetting();
     void showAlarmTime();
