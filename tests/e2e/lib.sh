@@ -23,8 +23,28 @@ start_display() {
   local n
   read -r -t 20 n <"$fifo" || fail "no X display could be started"
   export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  for _ in $(seq 50); do
+    if xdpyinfo >/dev/null 2>&1; then
+      # The pointer starts at the screen's centre, over the centred window, where it would raise tool tips.
+      xdotool mousemove 0 0
+      return 0
+    fi
+    sleep 0.1
+  done
   fail "X display $DISPLAY does not answer"
+}
+
+# app_windows TYPE: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG, ...).
+# Tool tips carry the program's name too, so a search by name alone can find one.
+app_windows() {
+  local w
+  for w in $(xdotool search --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null || true); do
+    local types
+    types=$(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null || true)
+    [[ "$types" == *"_NET_WM_WINDOW_TYPE_TOOLTIP"* ]] && continue
+    [[ "$types" == *"_NET_WM_WINDOW_TYPE_$1"* ]] && echo "$w"
+  done
+  return 0
 }
 
 # start_tapriko BINARY ARGS...: starts the program and waits for its window.
@@ -33,7 +53,7 @@ start_tapriko() {
   QT_QPA_PLATFORM=xcb "$bin" "$@" >"$WORK/app.log" 2>&1 &
   APP_PID=$!
   for _ in $(seq 100); do
-    WINDOW=$(xdotool search --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null | head -n1 || true)
+    WINDOW=$(app_windows NORMAL | head -n1)
     [ -n "$WINDOW" ] && return 0
     kill -0 "$APP_PID" 2>/dev/null || { cat "$WORK/app.log" >&2; fail "program ended at start-up"; }
     sleep 0.05

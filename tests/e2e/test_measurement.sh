@@ -19,15 +19,13 @@ xdotool key --delay 66 "${keys[@]}"  # about 8.6 s
 # The run ends ten seconds after its first press; then the message box is the program's other window.
 box=""
 for _ in $(seq 100); do
-  for w in $(xdotool search --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null || true); do
-    [ "$w" != "$WINDOW" ] && box=$w
-  done
+  box=$(app_windows DIALOG | head -n1)
   [ -n "$box" ] && break
   sleep 0.1
 done
 [ -n "$box" ] || fail "no unlock message appeared"
 screenshot unlock_message
-box_open() { xdotool search --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null | grep -qx "$box"; }
+box_open() { app_windows DIALOG | grep -qx "$box"; }
 # Without a window manager focus can lag behind a new window: focus the box and press Return until it goes.
 for _ in $(seq 10); do
   box_open || break
