@@ -14,6 +14,9 @@ void stampInputTime(Device& d) {
 std::int16_t inputSecond(const Device& d) {
     return d.s.shootState == 2 ? PressLog::secondOf(d.s.timeNow - d.s.timeStart) : d.log.secondIndex;
 }
+
+// A setting that A or B steps on: after `last` it starts again from 0.
+void stepWrapping(i16& v, int last) { v = v > last - 1 ? 0 : static_cast<i16>(v + 1); }
 }  // namespace
 
 void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) {
@@ -82,57 +85,18 @@ void Dispatcher::bPressed() {
         case 1:
             d_.display.showLargeDigits(true);
             d_.display.showSmallDigits(true);
-            s.alarmField = s.alarmField > 1 ? 0 : static_cast<i16>(s.alarmField + 1);
+            stepWrapping(s.alarmField, 2);
             break;
         case 2:
             if (s.watchIsStopwatch != 0) {
-                switch (s.stopwatchState) {
-                    case 1:
-                        s.stopwatchState = 5;
-                        if (d_.Timer1->interval() == 0) {
-                            s.stopwatchBlinkReset = -1;
-                            d_.face.setVisible(El::mode, false);
-                            d_.Timer1->setInterval(450);
-                        }
-                        break;
-                    case 2:
-                        s.stopwatchState = 0;
-                        s.stopwatchStarted = false;
-                        d_.stopwatch.Mode_Stop();
-                        break;
-                    case 5: s.stopwatchState = 9; break;
-                    default: break;
-                }
+                d_.stopwatch.pressB();
             } else if (s.countdownState == 0) {
-                s.countdownField = s.countdownField > 1 ? 0 : static_cast<i16>(s.countdownField + 1);
+                stepWrapping(s.countdownField, 2);
                 d_.countdown.DispMode_Countdown(s.countdownField);
             }
             break;
         case 3:
-            if (s.slotRunning == 0) {
-                s.slotReels = s.slotReels <= 3 ? 4 : 3;
-                for (El e : {El::s1000, El::s0100, El::s0010, El::s0001}) d_.display.setLarge(e, 0);
-                switch (s.slotReels) {
-                    case 1:
-                        for (El e : {El::s1000, El::s0100, El::s0010}) d_.face.setVisible(e, false);
-                        break;
-                    case 2:
-                        d_.face.setVisible(El::s1000, false);
-                        d_.face.setVisible(El::s0100, false);
-                        d_.face.setVisible(El::s0010, true);
-                        break;
-                    case 3:
-                        d_.display.setLarge(El::s1000, pics::kBlank);
-                        d_.face.setVisible(El::s1000, false);
-                        d_.face.setVisible(El::s0100, true);
-                        d_.face.setVisible(El::s0010, true);
-                        break;
-                    case 4:
-                        for (El e : {El::s1000, El::s0100, El::s0010}) d_.face.setVisible(e, true);
-                        break;
-                    default: break;
-                }
-            }
+            if (s.slotRunning == 0) d_.slot.toggleReels();
             break;
         case 4: d_.display.blastCountStep(); break;
         default: break;
@@ -141,48 +105,19 @@ void Dispatcher::bPressed() {
 
 void Dispatcher::aPressed() {
     auto& s = d_.s;
-    auto wrapUp = [](i16& v, int last) { v = v > last - 1 ? 0 : static_cast<i16>(v + 1); };
     switch (s.modeNo) {
         case 0: registerPress(Button::A); break;
         case 1:
             if (s.alarmEditing) {
-                if (s.alarmField == 0) wrapUp(s.alarmSecond, 59);
-                else if (s.alarmField == 1) wrapUp(s.alarmMinute, 59);
-                else if (s.alarmField == 2) wrapUp(s.alarmHour, 23);
+                if (s.alarmField == 0) stepWrapping(s.alarmSecond, 59);
+                else if (s.alarmField == 1) stepWrapping(s.alarmMinute, 59);
+                else if (s.alarmField == 2) stepWrapping(s.alarmHour, 23);
                 d_.countdown.showAlarmTime();
             }
             break;
         case 2:
             if (s.watchIsStopwatch != 0) {
-                switch (s.stopwatchState) {
-                    case 0:
-                        if (!s.stopwatchStarted) {
-                            s.stopwatchState = 1;
-                            s.stopwatchStarted = true;
-                            d_.stopwatch.Mode_Stop();
-                        }
-                        break;
-                    case 1:
-                        s.stopwatchState = 2;
-                        s.stopwatchBlinkReset = -1;
-                        d_.face.setVisible(El::mode, true);
-                        d_.Timer1->setInterval(0);
-                        break;
-                    case 2: s.stopwatchState = 3; break;
-                    case 3:
-                        s.stopwatchState = 1;
-                        d_.face.setVisible(El::mode, false);
-                        s.stopwatchBlinkReset = -1;
-                        d_.Timer1->setInterval(450);
-                        break;
-                    case 5:
-                        s.stopwatchBlinkReset = -1;
-                        d_.face.setVisible(El::mode, true);
-                        d_.Timer1->setInterval(0);
-                        s.stopwatchState = 1;
-                        break;
-                    default: break;
-                }
+                d_.stopwatch.pressA();
             } else if (s.countdownState == 0) {
                 d_.countdown.Mode_Countdown();
             } else {

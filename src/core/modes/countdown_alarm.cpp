@@ -10,9 +10,7 @@ void CountdownAlarm::Mode_Countdown_Stop_Clear() {
     s.countdownState = 0;
     s.stopwatchState = 0;
     s.stopwatchStarted = false;
-    s.stopwatchBlinkReset = -1;
-    d_.face.setVisible(El::mode, true);
-    d_.Timer1->setInterval(0);
+    d_.display.blinkModeMarker(false);
 }
 
 void CountdownAlarm::DispMode_Countdown(std::int16_t& field) {

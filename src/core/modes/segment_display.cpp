@@ -77,6 +77,12 @@ void SegmentDisplay::Timer1_Timer() {
     }
 }
 
+void SegmentDisplay::blinkModeMarker(bool blink) {
+    d_.s.stopwatchBlinkReset = -1;
+    d_.face.setVisible(El::mode, !blink);
+    d_.Timer1->setInterval(blink ? 450 : 0);
+}
+
 void SegmentDisplay::convertViewSize(std::int16_t direction) {
     auto& s = d_.s;
     const bool toCompact = direction == 0;

@@ -30,6 +30,8 @@ public:
     void KoroBlink_Timer();
     void AlarmBlink_Timer();
     void Timer1_Timer();
+    // Starts or stops the mode marker's blink (Timer1); a stopped blink leaves the marker shown.
+    void blinkModeMarker(bool blink);
 
     // 0: from the 100 % to the 50 % pictures; 1: back.
     void convertViewSize(std::int16_t direction);

@@ -34,8 +34,7 @@ void Shooting::arm() {
     d_.display.showLargeDigits(true);
     d_.ScoreBlink->setInterval(0);
     s.countB = s.countA = s.countTotal = 0;
-    d_.display.setSmall(El::t10, 1);
-    d_.display.setSmall(El::t01, 0);
+    showSecondsLeft(10);
     DispMode_Shooting();
     if (s.analyzerLoaded) d_.analyzer.prepareNewRun();
 }
@@ -65,13 +64,7 @@ void Shooting::Mode_ShootingCount() {
         if (s.analyzerOn && log.secondIndex > 0) d_.analyzer.liveSecond();
 
         remaining = static_cast<i16>(10 - log.secondIndex);
-        if (remaining == 10) {
-            d_.display.setSmall(El::t10, 1);
-            d_.display.setSmall(El::t01, 0);
-        } else {
-            d_.display.setSmall(El::t10, pics::kBlank);
-            d_.display.setSmall(El::t01, remaining);
-        }
+        showSecondsLeft(remaining);
         if (remaining == 0) {
             endOfRun();
             break;
@@ -105,15 +98,20 @@ void Shooting::Mode_ShootingCount() {
     for (int i = 0; i < 100; ++i) log.slotCountA[i] = log.slotCountB[i] = 0;
 }
 
+void Shooting::showSecondsLeft(int seconds) {
+    d_.display.setSmall(El::t10, seconds == 10 ? 1 : pics::kBlank);
+    d_.display.setSmall(El::t01, seconds % 10);
+}
+
 void Shooting::unlock() {
     auto& s = d_.s;
-    if (s.countTotal > 159 && s.modeLimit == 2) {
-        d_.view.message("裏ワザ機能が追加されました！", MessageIcon::Information, MessageButtons::Ok);
-        s.modeLimit = 3;
-    } else if (s.countTotal > 119 && s.modeLimit == 1) {
-        d_.view.message("裏ワザ機能が追加されました！", MessageIcon::Information, MessageButtons::Ok);
-        s.modeLimit = 2;
-    }
+    // Each run unlocks at most the next mode.
+    const i16 unlocked = s.countTotal > 159 && s.modeLimit == 2   ? 3
+                         : s.countTotal > 119 && s.modeLimit == 1 ? 2
+                                                                  : 0;
+    if (unlocked == 0) return;
+    d_.view.message("裏ワザ機能が追加されました！", MessageIcon::Information, MessageButtons::Ok);
+    s.modeLimit = unlocked;
 }
 
 void Shooting::endOfRun() {

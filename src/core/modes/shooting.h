@@ -23,6 +23,8 @@ public:
 private:
     void endOfRun();
     void unlock();
+    // The small digits during a run: "10", then a blank and the last digit.
+    void showSecondsLeft(int seconds);
     Device& d_;
 };
 

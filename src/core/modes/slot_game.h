@@ -11,6 +11,8 @@ public:
 
     void Mode_Slot_Clear();
     void Mode_Slot();
+    // B between games: plays with four reels instead of three, or back; the unused reel is hidden.
+    void toggleReels();
 
 private:
     Device& d_;

@@ -30,6 +30,50 @@ void Stopwatch::Mode_Stop() {
     loopActive_ = false;
 }
 
+void Stopwatch::pressA() {
+    auto& s = d_.s;
+    switch (s.stopwatchState) {
+        case 0:
+            if (!s.stopwatchStarted) {
+                s.stopwatchState = 1;
+                s.stopwatchStarted = true;
+                Mode_Stop();
+            }
+            break;
+        case 1:
+            s.stopwatchState = 2;
+            d_.display.blinkModeMarker(false);
+            break;
+        case 2: s.stopwatchState = 3; break;
+        case 3:
+            s.stopwatchState = 1;
+            d_.display.blinkModeMarker(true);
+            break;
+        case 5:
+            d_.display.blinkModeMarker(false);
+            s.stopwatchState = 1;
+            break;
+        default: break;
+    }
+}
+
+void Stopwatch::pressB() {
+    auto& s = d_.s;
+    switch (s.stopwatchState) {
+        case 1:
+            s.stopwatchState = 5;
+            if (d_.Timer1->interval() == 0) d_.display.blinkModeMarker(true);
+            break;
+        case 2:
+            s.stopwatchState = 0;
+            s.stopwatchStarted = false;
+            Mode_Stop();
+            break;
+        case 5: s.stopwatchState = 9; break;
+        default: break;
+    }
+}
+
 void Stopwatch::resume() {
     auto& s = d_.s;
     s.timeLast += d_.p.clock.tickNow() - s.timeNow;
@@ -37,9 +81,7 @@ void Stopwatch::resume() {
         s.stopwatchState = 1;
     } else if (s.stopwatchState == 1) {
         // The double press also started the split marker blink; a resumed stopwatch does not blink.
-        s.stopwatchBlinkReset = -1;
-        d_.face.setVisible(El::mode, true);
-        d_.Timer1->setInterval(0);
+        d_.display.blinkModeMarker(false);
     }
 }
 

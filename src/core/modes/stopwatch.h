@@ -13,6 +13,9 @@ public:
     // Shows zeros and, while stopwatchStarted holds, runs the stopwatch. Called while its loop already
     // runs (reset and restart within one pass), it only restarts from zero and lets that loop carry on.
     void Mode_Stop();
+    // A: start, pause (2), resume (3 pending), leave a split; B: split (5), new split (9), reset when paused.
+    void pressA();
+    void pressB();
 
     // A running display resolves the press that stops it to the millisecond; a held one changes only
     // on a key, which wakes the pump anyway.
