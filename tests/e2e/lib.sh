@@ -12,13 +12,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$WORK/xvfb.log" ] && { echo "--- X server output:" >&2; cat "$WORK/xvfb.log" >&2; }
+  exit 1
+}
 
 start_display() {
-  # The server picks a free display number itself, so parallel runs never collide.
+  # The server picks a free display number itself, so parallel runs never collide. Without -noreset it
+  # resets whenever its last client leaves (the probes below), and a connection made during a reset fails.
   local fifo="$WORK/displayfd"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local n
   read -r -t 20 n <"$fifo" || fail "no X display could be started"
