@@ -85,9 +85,25 @@ stop_tapriko() {
   [ "$rc" -eq 0 ] || { cat "$WORK/app.log" >&2; fail "exit code $rc after SIGTERM"; }
 }
 
+# setting SECTION KEY: the value in the settings file in $settings, empty when absent.
+setting() {
+  awk -v s="[$1]" -v k="$2" '$0 == s {in_s=1; next} /^\[/ {in_s=0} in_s && index($0, k "=") == 1 {print substr($0, length(k) + 2)}' "$settings"
+}
+
 # expect_setting SECTION KEY VALUE: checks the settings file in $settings.
 expect_setting() {
   local got
-  got=$(awk -v s="[$1]" -v k="$2" '$0 == s {in_s=1; next} /^\[/ {in_s=0} in_s && index($0, k "=") == 1 {print substr($0, length(k) + 2)}' "$settings")
+  got=$(setting "$1" "$2")
   [ "$got" = "$3" ] || fail "$1/$2 is '$got', expected '$3'"
+}
+
+# await_setting SECTION KEY SECONDS: waits until the program has written the key, so that a slow machine
+# does not race a fixed sleep.
+await_setting() {
+  local tries=$(($3 * 10))
+  for _ in $(seq "$tries"); do
+    [ -n "$(setting "$1" "$2")" ] && return 0
+    sleep 0.1
+  done
+  fail "$1/$2 was not written within $3 s"
 }

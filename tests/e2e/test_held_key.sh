@@ -18,7 +18,7 @@ sleep 0.3
 xdotool keydown v      # A, held: about 50 repeats at 30 per second
 sleep 2
 xdotool keyup v
-sleep 9                # the run ends ten seconds after the press
+await_setting MODE SHOOTING_MAX 20   # the record is stored when the run ends, ten seconds after the press
 screenshot held_key
 stop_tapriko
 
