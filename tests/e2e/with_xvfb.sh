@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command on its own virtual X display.
+# Runs a command on its own virtual X display, started the same way as for the end-to-end tests.
 set -euo pipefail
-exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" env QT_QPA_PLATFORM=xcb "$@"
+source "$(dirname "$0")/lib.sh"
+start_display
+QT_QPA_PLATFORM=xcb "$@"
