@@ -1,0 +1,43 @@
+"""Writes every picture below resources/ together with resources/pictures.qrc.
+
+Run from resources/tools:  python3 -m pictures   (or python3 make_pictures.py)
+"""
+
+import os
+
+from .back import make_back, make_reset_and_seals
+from .cursors import make_cursors
+from .faces import make_faces
+from .lcd import make_lcd_glyphs
+from .pressed import make_pressed
+from .svg import RES, WRITTEN
+
+# One entry a picture family; a new family adds its maker here.
+FAMILIES = (
+    make_lcd_glyphs,
+    make_faces,
+    make_back,
+    make_reset_and_seals,
+    make_pressed,
+    make_cursors,
+)
+
+
+def write_qrc():
+    files = sorted(f for f in WRITTEN if f.endswith(".svg"))
+    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '  <qresource prefix="/pictures">']
+    lines += ["    <file>%s</file>" % f for f in files]
+    lines += ["  </qresource>", "</RCC>"]
+    with open(os.path.join(RES, "pictures.qrc"), "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def main():
+    for make in FAMILIES:
+        make()
+    write_qrc()
+    print("wrote %d pictures" % len(WRITTEN))
+
+
+if __name__ == "__main__":
+    main()
