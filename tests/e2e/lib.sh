@@ -1,6 +1,7 @@
 # Helpers for end-to-end tests of the real program on a private Xvfb display.
 WORK=$(mktemp -d)
-ARTIFACTS=${ARTIFACTS:-$PWD/e2e-artifacts}
+# Screenshots go to the build directory (ctest sets ARTIFACTS), never into the source tree.
+ARTIFACTS=${ARTIFACTS:-${TMPDIR:-/tmp}/tapriko-e2e-artifacts}
 mkdir -p "$ARTIFACTS"
 XVFB_PID=""
 APP_PID=""
