@@ -136,6 +136,48 @@ TEST(Stopwatch, ResetAndRestartWithinOnePassStartsFromZero) {
     EXPECT_EQ(sc.readAt(6000 + 2006), "0002|00");
 }
 
+// Reset, start and stop handled in one pass leave a stopwatch that has run for no time: the resume
+// counts on from zero, neither from a time before the reset nor from below zero.
+TEST(Stopwatch, ResetStartAndStopWithinOnePassResumeFromZero) {
+    StopwatchScene sc;
+    sc.aAt(100);
+    sc.aAt(5105);  // stopped at 5.00
+    sc.bAt(6000);  // reset,
+    sc.aAt(6000);  // start
+    sc.aAt(6000);  // and stop, all in one pass
+    std::string stopped, justResumed;
+    sc.sim.at(6500, [&] { stopped = sc.display(); });
+    sc.aAt(7000);  // resume
+    sc.sim.at(7105, [&] { justResumed = sc.display(); });
+    EXPECT_EQ(sc.readAt(7000 + 2006), "0002|00");
+    EXPECT_EQ(stopped, "0000|00");
+    EXPECT_EQ(justResumed, "0000|10");
+}
+
+// A stop and a split show the time of their own press, not that of the loop's last pass before it.
+TEST(Stopwatch, StopAndSplitShowTheTimeOfThePress) {
+    StopwatchScene sc;
+    sc.aAt(100);
+    sc.bAt(100 + 1220);  // split as 1.22 begins
+    std::string split;
+    sc.sim.at(100 + 1300, [&] { split = sc.display(); });
+    sc.aAt(100 + 2000);  // running again
+    sc.aAt(100 + 2440);  // stop as 2.44 begins
+    EXPECT_EQ(sc.readAt(100 + 3000), "0002|44");
+    EXPECT_EQ(split, "0001|22");
+}
+
+// The loop sleeps until the hundredths change instead of waking every millisecond to show the same digits.
+TEST(Stopwatch, RunningLoopSleepsUntilTheHundredthsChange) {
+    StopwatchScene sc;
+    sc.aAt(100);
+    std::vector<double> waits;  // of the pass that delivers each event, which began 1 ms before it
+    for (double t : {100 + 503.0, 100 + 507.0, 100 + 511.0})
+        sc.sim.at(t, [&] { waits.push_back(sc.sim.lastMaxWait.ms()); });
+    sc.readAt(100 + 1000);
+    EXPECT_EQ(waits, (std::vector<double>{8, 4, 10}));
+}
+
 TEST(Stopwatch, SelectEndsTheLoopAndComingBackShowsZeros) {
     StopwatchScene sc;
     sc.aAt(100);

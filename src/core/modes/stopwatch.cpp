@@ -11,6 +11,9 @@ constexpr std::int64_t kHourMs = 3600000;
 void Stopwatch::Mode_Stop() {
     auto& s = d_.s;
     s.timeLast = d_.p.clock.tickNow();
+    // A fresh start has run for no time yet, even when it is stopped before the loop's next pass: a
+    // resume then leaves out the pause from here, not from the previous run's last reading.
+    s.timeNow = s.timeLast;
     pauseSeen_ = false;
     s.swTenMinutes = s.swMinutes = s.swTenSeconds = s.swSeconds = s.swTenths = s.swHundredths = 0;
     for (El e : {El::s1000, El::s0100, El::s0010, El::s0001}) d_.display.setLarge(e, 0);
@@ -25,7 +28,7 @@ void Stopwatch::Mode_Stop() {
         pauseSeen_ = s.stopwatchState == 2;
         if (s.stopwatchState != 2) update();
         d_.pad.poll();
-        d_.yieldFor(s.stopwatchState == 1 || s.stopwatchState == 9 ? kRunningWait : kHeldWait);
+        d_.yieldFor(s.stopwatchState == 1 ? untilNextHundredth() : kHeldWait);
     }
     loopActive_ = false;
 }
@@ -41,6 +44,7 @@ void Stopwatch::pressA() {
             }
             break;
         case 1:
+            readAtPress();
             s.stopwatchState = 2;
             d_.display.blinkModeMarker(false);
             break;
@@ -61,6 +65,7 @@ void Stopwatch::pressB() {
     auto& s = d_.s;
     switch (s.stopwatchState) {
         case 1:
+            readAtPress();
             s.stopwatchState = 5;
             if (d_.Timer1->interval() == 0) d_.display.blinkModeMarker(true);
             break;
@@ -74,6 +79,16 @@ void Stopwatch::pressB() {
     }
 }
 
+void Stopwatch::readAtPress() {
+    // A stop or a split holds the time of the press itself, however long the loop has slept, and a
+    // resume from earlier in this pass is applied first.
+    if (pauseSeen_) {
+        resume();
+        pauseSeen_ = false;
+    }
+    update();
+}
+
 void Stopwatch::resume() {
     auto& s = d_.s;
     s.timeLast += d_.p.clock.tickNow() - s.timeNow;
@@ -83,6 +98,15 @@ void Stopwatch::resume() {
         // The double press also started the split marker blink; a resumed stopwatch does not blink.
         d_.display.blinkModeMarker(false);
     }
+}
+
+Millis Stopwatch::untilNextHundredth() const {
+    // The loop sleeps until the shown hundredths change; whole milliseconds, rounded up, so that it
+    // never wakes just before the change and spins.
+    constexpr std::int64_t kHundredth = Millis::fromMs(10).units();
+    const std::int64_t elapsed = (d_.p.clock.tickNow() - d_.s.timeLast).units();
+    const std::int64_t wait = kHundredth - (elapsed % kHundredth + kHundredth) % kHundredth;
+    return Millis::fromMs((wait + Millis::kUnitsPerMs - 1) / Millis::kUnitsPerMs);
 }
 
 void Stopwatch::update() {

@@ -17,14 +17,15 @@ public:
     void pressA();
     void pressB();
 
-    // A running display resolves the press that stops it to the millisecond; a held one changes only
-    // on a key, which wakes the pump anyway.
-    static constexpr Millis kRunningWait = Millis::fromMs(1);
+    // A running display wakes the loop when its hundredths change (a press is read at its own time
+    // anyway); a held one changes only on a key, which wakes the pump anyway.
     static constexpr Millis kHeldWait = Millis::fromMs(50);
 
 private:
     void resume();
+    void readAtPress();
     void update();
+    Millis untilNextHundredth() const;
     Device& d_;
     bool loopActive_ = false;
     // The last pass found the stopwatch stopped, so the time until it runs again is left out.
