@@ -172,6 +172,35 @@ TEST(BackFace, ResetFromAFinishedRecordRunStopsTheBlink) {
     EXPECT_EQ(sc.dev.s.shootState, 0);
 }
 
+// The reset enters mode 0 like any mode change, so alarm setting ends with it: nothing blinks in the
+// shooting mode, and A in the clock afterwards leaves the alarm time alone.
+TEST(BackFace, ResetWhileTheAlarmIsBeingSetEndsAlarmSetting) {
+    Scenario sc;
+    sc.stored("MODE", "SHOOTING_MAX", "130");
+    sc.stored("MODE", "TIME_ALARM_SEC", "7");
+    sc.stored("PANEL", "RESET_SEAL", "0");
+    ASSERT_TRUE(sc.start());
+    sc.sim.at(10, [&] { sc.select(); });        // the clock
+    sc.sim.at(100, [&] { sc.startButton(); });  // alarm setting: the seconds blink from 550 ms on
+    sc.sim.at(200, [&] {
+        turnToBack(sc);
+        clickResetArea(sc);
+        turnToFront(sc);
+    });
+    std::vector<std::string> shown;
+    for (double t : {700.0, 1150.0, 1600.0}) sc.sim.at(t, [&] { shown.push_back(sc.display()); });
+    sc.sim.runUntil(2000);
+    EXPECT_EQ(shown, (std::vector<std::string>(3, "___0|__")));
+    EXPECT_FALSE(sc.dev.s.alarmEditing);
+    EXPECT_EQ(sc.dev.AlarmBlink->interval(), 0);
+
+    sc.sim.at(2000, [&] { sc.select(); });  // the clock again
+    sc.sim.at(2100, [&] { sc.tap(sc.dev.s.keys.keyCodeA); });
+    sc.sim.at(2200, [&] { sc.select(); });
+    sc.sim.runUntil(2300);
+    EXPECT_EQ(sc.dev.s.alarmSecond, 7);
+}
+
 TEST(BackFace, StartedOnTheBackEntersTheStoredModeOnlyWhenTurnedToTheFront) {
     Scenario sc;
     sc.stored("PANEL", "SIDE", "1");

@@ -42,10 +42,7 @@ void Dispatcher::startPressed() {
             break;
         case 1:
             if (s.alarmEditing) {
-                s.alarmEditing = false;
-                d_.AlarmBlink->setInterval(0);
-                d_.display.showLargeDigits(true);
-                d_.display.showSmallDigits(true);
+                d_.countdown.leaveAlarmSetting();
                 s.modeNo = static_cast<i16>(s.modeNo - 1);
                 Form_KeyDown(s.keys.keyCodeSelect, 0);
             } else {

@@ -84,6 +84,16 @@ void CountdownAlarm::startAlarmSetting() {
     showAlarmTime();
 }
 
+void CountdownAlarm::leaveAlarmSetting() {
+    auto& s = d_.s;
+    if (!s.alarmEditing) return;
+    s.alarmEditing = false;
+    d_.AlarmBlink->setInterval(0);
+    // The blink may have left a field hidden.
+    d_.display.showLargeDigits(true);
+    d_.display.showSmallDigits(true);
+}
+
 void CountdownAlarm::showAlarmTime() {
     const auto& s = d_.s;
     auto& display = d_.display;

@@ -26,6 +26,8 @@ public:
     void showAlarmSymbol();
     // START in clock mode: the clock stops and the alarm time is shown for setting.
     void startAlarmSetting();
+    // Ends alarm setting, if it is on: the blink stops and every digit is shown again.
+    void leaveAlarmSetting();
     void showAlarmTime();
     // The modal notice that rings until confirmed, with the window out of the always-on-top layer.
     void alarmNotice();

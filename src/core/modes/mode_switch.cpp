@@ -8,6 +8,9 @@ void ModeSwitch::select() {
     auto& s = d_.s;
     s.modeNo = s.modeNo > s.modeLimit ? 0 : static_cast<i16>(s.modeNo + 1);
     d_.countdown.Mode_Countdown_Stop_Clear();
+    // Whatever leads to a new mode (a record reset on the back face too) ends alarm setting, so that its
+    // blink and its A presses never reach another mode.
+    d_.countdown.leaveAlarmSetting();
     d_.face.setLeft(El::mode, FaceLayout::modeMarkerLeft(s.modeNo, s.compactView));
     enterMode();
 }
@@ -38,9 +41,7 @@ void ModeSwitch::enterMode() {
             d_.clock.Mode_Clock();
             break;
         case 2:
-            s.alarmEditing = false;
             face.setVisible(El::alarm_icon, false);
-            d_.AlarmBlink->setInterval(0);
             display.showLargeDigits(true);
             display.showSmallDigits(true);
             s.clockLoopRunning = false;
