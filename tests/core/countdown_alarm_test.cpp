@@ -85,6 +85,16 @@ TEST(Countdown, StartSwitchesToTheStopwatchAndDiscardsTheCount) {
     EXPECT_EQ(sc.display(), "0000|00");
 }
 
+// The hidden cntType label says which of the two mode 2 runs: "0" the countdown, "1" the stopwatch.
+TEST(Countdown, StartTogglesTheCntTypeCaption) {
+    CountdownScene sc;
+    EXPECT_EQ(sc.dev.face.caption(Label::cntType), "0");
+    sc.startButton();
+    EXPECT_EQ(sc.dev.face.caption(Label::cntType), "1");
+    sc.startButton();
+    EXPECT_EQ(sc.dev.face.caption(Label::cntType), "0");
+}
+
 // ---- alarm ----
 
 struct AlarmScene : Scenario {

@@ -1,6 +1,9 @@
 // The face: layout, skins, the picture-digit display, the view sizes and the pop-up menu model.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "tests/support/scenario.h"
 
 namespace tap::sim {
@@ -88,6 +91,27 @@ TEST_F(SegmentDisplayTest, ExplosionCounterStopsAtItsLimits) {
 }
 
 using FaceLayoutTest = Started;
+
+// A view repaints what the face reports: a changed digit reports its own area only, a moved element
+// where it was and where it is, an unchanged one nothing.
+TEST_F(FaceLayoutTest, ChangesReportOnlyTheAreaThatLooksDifferent) {
+    std::vector<Rect> areas;
+    sc.dev.face.onChange = [&](const Rect& r) { areas.push_back(r); };
+    const Rect t01 = sc.dev.face.drawnRect(El::t01);
+    display().setSmall(El::t01, 7);
+    display().setSmall(El::t01, 7);
+    ASSERT_EQ(areas.size(), 1u);
+    EXPECT_EQ(areas[0], t01);
+    EXPECT_GT(t01.width(), 0);
+
+    areas.clear();
+    const Rect before = sc.dev.face.drawnRect(El::mode);
+    sc.dev.face.setLeft(El::mode, before.left + 19);  // the marker's step to the next mode
+    const Rect after = sc.dev.face.drawnRect(El::mode);
+    const Rect both{before.left, std::min(before.top, after.top), after.right, std::max(before.bottom, after.bottom)};
+    EXPECT_NE(std::find(areas.begin(), areas.end(), both), areas.end());
+    for (const Rect& r : areas) EXPECT_LT(r.width() * r.height(), 427 * 258 / 4) << "a digit change repaints the face";
+}
 
 TEST_F(FaceLayoutTest, ModeMarkerFollowsTheModeInBothSizes) {
     sc.stored("MODE", "SHOOTING_MAX", "200");

@@ -1,5 +1,6 @@
 #include "core/appearance/face.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tap {
@@ -18,29 +19,41 @@ const char* elementName(El e) { return kNames[static_cast<int>(e)]; }
 
 Face::Face() = default;
 
-void Face::changed() {
-    if (onChange) onChange();
+namespace {
+Rect unite(const Rect& a, const Rect& b) {
+    if (a.width() <= 0 || a.height() <= 0) return b;
+    if (b.width() <= 0 || b.height() <= 0) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+}  // namespace
+
+void Face::changed(El e, const Rect& before) {
+    if (onChange) onChange(unite(before, drawnRect(e)));
 }
 
 void Face::setPicture(El e, PictureId pic) {
     auto& el = elements_[index(e)];
     if (el.picture == pic) return;
+    const Rect before = drawnRect(e);
     el.picture = pic;
-    changed();
+    changed(e, before);
 }
 
 void Face::setVisible(El e, bool visible) {
     auto& el = elements_[index(e)];
     if (el.visible == visible) return;
+    const Rect before = drawnRect(e);
     el.visible = visible;
-    changed();
+    changed(e, before);
 }
 
 void Face::setPos(El e, Point pos) {
     auto& el = elements_[index(e)];
     if (el.pos == pos) return;
+    const Rect before = drawnRect(e);
     el.pos = pos;
-    changed();
+    changed(e, before);
 }
 
 void Face::setLeft(El e, int left) { setPos(e, {left, (*this)[e].pos.y}); }
@@ -48,15 +61,17 @@ void Face::setLeft(El e, int left) { setPos(e, {left, (*this)[e].pos.y}); }
 void Face::setSize(El e, Size size) {
     auto& el = elements_[index(e)];
     if (el.size == size) return;
+    const Rect before = drawnRect(e);
     el.size = size;
-    changed();
+    changed(e, before);
 }
 
 void Face::setCursor(El e, CursorShape cursor) {
     auto& el = elements_[index(e)];
     if (el.cursor == cursor) return;
+    const Rect before = drawnRect(e);
     el.cursor = cursor;
-    changed();
+    changed(e, before);
 }
 
 void Face::setToolTip(El e, std::string text) { elements_[index(e)].toolTip = std::move(text); }
@@ -64,6 +79,13 @@ void Face::setToolTip(El e, std::string text) { elements_[index(e)].toolTip = st
 Rect Face::rect(El e) const {
     const auto& el = (*this)[e];
     const Size s = (el.size.width > 0 || el.size.height > 0) ? el.size : pictureSize(el.picture);
+    return {el.pos.x, el.pos.y, el.pos.x + s.width, el.pos.y + s.height};
+}
+
+Rect Face::drawnRect(El e) const {
+    const auto& el = (*this)[e];
+    if (el.picture.isNone()) return {};
+    const Size s = pictureSize(el.picture);
     return {el.pos.x, el.pos.y, el.pos.x + s.width, el.pos.y + s.height};
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/appearance/pictures.h"
 #include "core/geometry.h"
@@ -47,6 +48,9 @@ constexpr int kElementCount = static_cast<int>(El::Count);
 
 const char* elementName(El e);
 
+// Text labels of the face. None is drawn: their captions are device state that others read.
+enum class Label : std::uint8_t { cntType, Count };
+
 enum class CursorShape : std::uint8_t { Default, Move, FingerNormal, FingerPressed };
 
 struct Element {
@@ -71,21 +75,27 @@ public:
     void setSize(El e, Size size);
     void setCursor(El e, CursorShape cursor);
     void setToolTip(El e, std::string text);
+    void setCaption(Label l, std::string text) { captions_[static_cast<int>(l)] = std::move(text); }
+    const std::string& caption(Label l) const { return captions_[static_cast<int>(l)]; }
 
     PictureId picture(El e) const { return (*this)[e].picture; }
     bool visible(El e) const { return (*this)[e].visible; }
     Rect rect(El e) const;
+    // Where the element's picture is drawn (its hit area may be set apart from that); empty without one.
+    Rect drawnRect(El e) const;
 
     // Topmost visible element under a face pixel.
     std::optional<El> hitTest(Point p) const;
 
-    // Called after any change, so a view can repaint.
-    std::function<void()> onChange;
+    // Called after any change with the face area that looks different now, so a view repaints only that.
+    std::function<void(const Rect& area)> onChange;
 
 private:
     static constexpr int index(El e) { return static_cast<int>(e); }
-    void changed();
+    // `before` is the element's area before the change; the area it covers now is added to it.
+    void changed(El e, const Rect& before);
     std::array<Element, kElementCount> elements_{};
+    std::array<std::string, static_cast<int>(Label::Count)> captions_{};
 };
 
 }  // namespace tap

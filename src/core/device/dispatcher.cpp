@@ -56,9 +56,11 @@ void Dispatcher::startPressed() {
                 s.watchIsStopwatch = 0;
                 d_.display.setLarge(El::s1000, pics::kBlank);
                 d_.countdown.DispMode_Countdown(s.countdownField);
+                d_.face.setCaption(Label::cntType, "0");
             } else {
                 s.watchIsStopwatch = 1;
                 d_.stopwatch.Mode_Stop();
+                d_.face.setCaption(Label::cntType, "1");
             }
             break;
         case 3:
