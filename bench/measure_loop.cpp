@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/device/device.h"
+#include "platform/qt/entry_guard.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_timers.h"
@@ -114,27 +115,29 @@ Result measure(EventPump& pump) {
     std::vector<double> errors;
     Millis firstInjected;
     QObject receiver;  // lives on the interface thread: what the injector posts to runs there
-    // Delivers one key event on the interface thread as the window system would, and keeps how long it
-    // waited there against the time the injector put it in.
+    // One key event as the window system delivers it; keeps how long it waited on the interface thread
+    // against the time the injector put it in.
+    auto handle = [&](std::int16_t key, bool down, Millis injected) {
+        if (!down) return device.dispatcher.Form_KeyUp(key, 0);
+        if (r.injected++ == 0) {
+            firstInjected = injected;
+            const double cpuBefore = cpuSeconds();
+            // Returns when the run is over: the measuring loop runs inside this press.
+            device.dispatcher.Form_KeyDown(key, 0);
+            r.runLengthMs = (clock.tickNow() - firstInjected).ms();
+            r.cpu = cpuSeconds() - cpuBefore;
+            r.loopElapsedMs = (device.s.timeNow - device.s.timeStart).ms();
+            return;
+        }
+        device.dispatcher.Form_KeyDown(key, 0);
+        // The time the core gave the press, against the time it was injected.
+        if (device.s.measuring) errors.push_back((device.s.timeNow - injected).ms());
+    };
+    // Delivers one key event on the interface thread, guarded as the window's key handlers are: the
+    // measuring loop's wait ends on entries into the device.
     auto deliver = [&](std::int16_t key, bool down, Millis injected) {
         QMetaObject::invokeMethod(
-            &receiver,
-            [&, key, down, injected] {
-                if (!down) return device.dispatcher.Form_KeyUp(key, 0);
-                if (r.injected++ == 0) {
-                    firstInjected = injected;
-                    const double cpuBefore = cpuSeconds();
-                    // Returns when the run is over: the measuring loop runs inside this press.
-                    device.dispatcher.Form_KeyDown(key, 0);
-                    r.runLengthMs = (clock.tickNow() - firstInjected).ms();
-                    r.cpu = cpuSeconds() - cpuBefore;
-                    r.loopElapsedMs = (device.s.timeNow - device.s.timeStart).ms();
-                    return;
-                }
-                device.dispatcher.Form_KeyDown(key, 0);
-                // The time the core gave the press, against the time it was injected.
-                if (device.s.measuring) errors.push_back((device.s.timeNow - injected).ms());
-            },
+            &receiver, [&handle, key, down, injected] { qt::guarded([&] { handle(key, down, injected); }); },
             Qt::QueuedConnection);
     };
     // Press i is due i * 10 ms after the first, its release 5 ms later; A and B alternate. Only presses

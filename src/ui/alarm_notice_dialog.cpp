@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/qt/entry_guard.h"
+
 namespace tap::ui {
 
 namespace {
@@ -75,7 +77,7 @@ AlarmNoticeDialog::AlarmNoticeDialog(AlarmNotice& notice, QWidget* owner)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { notice_.OKButton_Click(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { qt::guarded([this] { notice_.OKButton_Click(); }); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
@@ -86,7 +88,7 @@ AlarmNoticeDialog::AlarmNoticeDialog(AlarmNotice& notice, QWidget* owner)
 }
 
 void AlarmNoticeDialog::showEvent(QShowEvent* e) {
-    notice_.Form_Activate();
+    qt::guarded([this] { notice_.Form_Activate(); });
     message_->setText(QString::fromStdString(notice_.message()));
     centreOnScreen();  // the show event comes before the window appears, so it does not jump
     QDialog::showEvent(e);
@@ -94,7 +96,9 @@ void AlarmNoticeDialog::showEvent(QShowEvent* e) {
 
 AlarmNoticeDialog::~AlarmNoticeDialog() { notice_.onClose = nullptr; }
 
-void AlarmNoticeDialog::reject() { notice_.OKButton_Click(); }
+void AlarmNoticeDialog::reject() {
+    qt::guarded([this] { notice_.OKButton_Click(); });
+}
 
 void AlarmNoticeDialog::centreOnScreen() {
     adjustSize();

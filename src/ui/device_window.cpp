@@ -5,13 +5,12 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QToolTip>
-#include <exception>
 
+#include "platform/qt/entry_guard.h"
 #include "platform/qt/virtual_keys.h"
 #include "ui/face_painter.h"
 
@@ -81,15 +80,6 @@ DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
     device_.face.onChange = [this](const Rect& r) { update(r.left, r.top, r.width(), r.height()); };
 }
 
-template <typename F>
-void DeviceWindow::guarded(F&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        QMessageBox::critical(this, QStringLiteral("Tapriko++"), QString::fromUtf8(e.what()));
-    }
-}
-
 void DeviceWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.setClipRegion(e->region());
@@ -101,13 +91,13 @@ void DeviceWindow::keyPressEvent(QKeyEvent* e) {
     // A repeated press still arrives as a key-down: the hold flags ignore it where presses are counted,
     // and alarm setting uses it to run the field on.
     const auto vk = qt::virtualKeyOf(*e);
-    if (vk != 0) guarded([&] { device_.dispatcher.Form_KeyDown(vk, 0); });
+    if (vk != 0) qt::guarded([&] { device_.dispatcher.Form_KeyDown(vk, 0); });
 }
 
 void DeviceWindow::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
     const auto vk = qt::virtualKeyOf(*e);
-    if (vk != 0) guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
+    if (vk != 0) qt::guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
 }
 
 std::optional<El> DeviceWindow::elementAt(const QPointF& pos) const {
@@ -122,7 +112,7 @@ MouseEvent DeviceWindow::mouseEventOf(const QMouseEvent* e) const {
 void DeviceWindow::mousePressEvent(QMouseEvent* e) {
     const auto hit = elementAt(e->position());
     if (!captured_) captured_ = hit;
-    if (hit) guarded([&] { device_.mouse.mouseDown(*hit, mouseEventOf(e)); });
+    if (hit) qt::guarded([&] { device_.mouse.mouseDown(*hit, mouseEventOf(e)); });
     updateCursor(captured_);
 }
 
@@ -131,7 +121,7 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* e) {
     int held = 0;
     if (e->buttons() & Qt::LeftButton) held |= kLeftButton;
     if (e->buttons() & Qt::RightButton) held |= kRightButton;
-    if (target) guarded([&] { device_.mouse.mouseMove(*target, mouseEventOf(e), held); });
+    if (target) qt::guarded([&] { device_.mouse.mouseMove(*target, mouseEventOf(e), held); });
     updateCursor(target);
 }
 
@@ -140,15 +130,15 @@ void DeviceWindow::mouseReleaseEvent(QMouseEvent* e) {
     if (e->buttons() == Qt::NoButton) captured_.reset();
     if (!target) return;
     const MouseEvent ev = mouseEventOf(e);
-    guarded([&] { device_.mouse.mouseUp(*target, ev); });
-    if (elementAt(e->position()) == target) guarded([&] { device_.mouse.click(*target, ev); });
+    qt::guarded([&] { device_.mouse.mouseUp(*target, ev); });
+    if (elementAt(e->position()) == target) qt::guarded([&] { device_.mouse.click(*target, ev); });
     updateCursor(elementAt(e->position()));
 }
 
 void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* e) {
     const auto hit = elementAt(e->position());
     if (!captured_) captured_ = hit;
-    if (hit) guarded([&] { device_.mouse.doubleClick(*hit, mouseEventOf(e)); });
+    if (hit) qt::guarded([&] { device_.mouse.doubleClick(*hit, mouseEventOf(e)); });
 }
 
 void DeviceWindow::updateCursor(std::optional<El> over) {
@@ -174,21 +164,21 @@ bool DeviceWindow::event(QEvent* e) {
         else QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
         return true;
     }
-    if (e->type() == QEvent::WindowActivate) device_.lifecycle.Form_Activate();
+    if (e->type() == QEvent::WindowActivate) qt::guarded([this] { device_.lifecycle.Form_Activate(); });
     return QWidget::event(e);
 }
 
 void DeviceWindow::closeEvent(QCloseEvent* e) {
     // The device decides when the program ends: the close request goes through its shutdown.
     e->ignore();
-    guarded([&] { device_.lifecycle.Form_Unload(0); });
+    qt::guarded([&] { device_.lifecycle.Form_Unload(0); });
 }
 
 void DeviceWindow::openPopupMenu(Point screenPos) {
     QString chosen;
     std::unique_ptr<QMenu> menu(buildMenu(this, device_.menu.items(), device_.menu, chosen));
     menu->exec(QPoint(screenPos.x, screenPos.y));
-    if (!chosen.isEmpty()) guarded([&] { device_.menu.choose(chosen.toStdString()); });
+    if (!chosen.isEmpty()) qt::guarded([&] { device_.menu.choose(chosen.toStdString()); });
 }
 
 }  // namespace tap::ui

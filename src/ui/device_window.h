@@ -16,9 +16,6 @@ public:
 
     // Builds the pop-up menu from the model and runs the chosen item.
     void openPopupMenu(Point screenPos);
-    // Runs a core handler, turning an unexpected failure into a message instead of a crash.
-    template <typename F>
-    void guarded(F&& handler);
 
 protected:
     void paintEvent(QPaintEvent*) override;

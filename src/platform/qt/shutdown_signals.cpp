@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
+#include "platform/qt/entry_guard.h"
+
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/socket.h>
@@ -25,7 +27,7 @@ void onSignal(int) {
 void routeShutdownSignals(std::function<void()> onShutdown) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) return;
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, [f = std::move(onShutdown)] {
+    QObject::connect(notifier, &QSocketNotifier::activated, [f = guardedShutdown(std::move(onShutdown))] {
         char byte;
         [[maybe_unused]] const auto n = ::read(g_signalPipe[1], &byte, 1);
         f();
