@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
 #include <random>
 
 #include "core/device/device.h"
+#include "platform/qt/entry_guard.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
@@ -127,11 +129,20 @@ int main(int argc, char** argv) {
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
 
-    auto shutdown = [&device] { device.lifecycle.Form_Unload(0); };
+    qt::setFailureReport([&view](const std::string& what) {
+        QMessageBox::critical(&view, QStringLiteral("Tapriko++"), QString::fromStdString(what));
+    });
+    // A signal or a logout ends the program through the normal shutdown, so the user's settings survive
+    // it; nobody is there to read a message, so a save that fails is told on standard error.
+    auto shutdown = [&device] {
+        device.lifecycle.Form_Unload(0, ShutdownBy::System);
+        if (!device.lifecycle.saveFailure().empty())
+            std::fprintf(stderr, "tapriko: the settings could not be saved: %s\n",
+                         device.lifecycle.saveFailure().c_str());
+    };
     qt::routeShutdownSignals(shutdown);
-    // A logout ends the program through the same shutdown, so the user's settings survive it.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, shutdown);
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, shutdown);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, qt::guardedShutdown(shutdown));
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, qt::guardedShutdown(shutdown));
 
     if (!device.lifecycle.Form_Load()) return device.lifecycle.exitCode();
     view.show();

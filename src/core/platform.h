@@ -96,8 +96,9 @@ public:
     virtual ~SettingsStore() = default;
     virtual std::optional<std::string> read(const std::string& section, const std::string& key) = 0;
     virtual void write(const std::string& section, const std::string& key, const std::string& value) = 0;
-    // Make every write so far durable.
-    virtual void flush() = 0;
+    // Make every write so far durable. Nothing when that worked; otherwise why not, naming the file or
+    // key (the values stay in memory, and the next flush tries again).
+    virtual std::optional<std::string> flush() = 0;
 };
 
 class GamePads {

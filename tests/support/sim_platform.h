@@ -87,6 +87,8 @@ public:
     // ---- settings ----
     std::map<std::string, std::string> store;  // "SECTION/KEY" -> text
     int flushCount = 0;
+    std::optional<std::string> flushFailure;  // set: every flush fails with this reason
+    std::function<void(const std::string& sectionKey)> beforeRead;  // may throw, as a failing read would
     std::optional<std::string> value(const std::string& section, const std::string& key) const;
 
     // ---- pads, sound, random ----
@@ -122,12 +124,16 @@ public:
     }
     // SettingsStore
     std::optional<std::string> read(const std::string& section, const std::string& key) override {
+        if (beforeRead) beforeRead(section + "/" + key);
         return value(section, key);
     }
     void write(const std::string& section, const std::string& key, const std::string& v) override {
         store[section + "/" + key] = v;
     }
-    void flush() override { ++flushCount; }
+    std::optional<std::string> flush() override {
+        ++flushCount;
+        return flushFailure;
+    }
     // GamePads
     std::optional<std::uint32_t> buttons(int joystick) override;
     // Sound

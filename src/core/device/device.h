@@ -76,7 +76,10 @@ public:
     std::unique_ptr<Timer> Timer1;
 
     // Lets events in from a mode loop; the loops' only way to see input.
-    void yieldFor(Millis maxWait) { p.pump.yield(maxWait); }
+    void yieldFor(Millis maxWait) {
+        lifecycle.loopRunning();
+        p.pump.yield(maxWait);
+    }
     // A mode loop keeps running while its own flag holds and the program is not ending.
     bool running(bool loopFlag) const { return loopFlag && !s.terminating; }
 };

@@ -1,6 +1,7 @@
 #include "core/device/lifecycle.h"
 
 #include <exception>
+#include <optional>
 
 #include "core/device/device.h"
 
@@ -58,24 +59,58 @@ bool Lifecycle::Form_Load() {
                        SecondaryWindow::VELMIN_4})
             d_.windows.load(w);
     } catch (const std::exception& e) {
-        d_.p.dialogs.messageBox(e.what(), MessageIcon::Critical, MessageButtons::Ok);
-        // The stored settings could not be used: the next start begins from the factory values.
-        exitCode_ = 1;
-        Form_Unload(2);
+        startUpFailed(e.what());
         return false;
     }
     return true;
 }
 
+void Lifecycle::enterStoredMode() {
+    if (d_.s.unloading) return;  // the program is ending before it got here
+    enteringStoredMode_ = true;
+    try {
+        d_.dispatcher.Form_KeyDown(d_.s.keys.keyCodeSelect, 0);
+    } catch (const std::exception& e) {
+        if (!enteringStoredMode_) throw;  // the mode was entered and its loop ran: not start-up any more
+        enteringStoredMode_ = false;
+        startUpFailed(e.what());
+        return;
+    }
+    enteringStoredMode_ = false;
+}
+
+void Lifecycle::startUpFailed(const std::string& why) {
+    d_.p.dialogs.messageBox(why, MessageIcon::Critical, MessageButtons::Ok);
+    // The stored settings could not be used: the next start begins from the factory values.
+    exitCode_ = 1;
+    Form_Unload(2);
+}
+
 void Lifecycle::Form_Activate() { d_.analyzer.windowActivated(); }
 
-void Lifecycle::Form_Unload(std::int16_t cancel) {
+void Lifecycle::Form_Unload(std::int16_t cancel, ShutdownBy by) {
     auto& s = d_.s;
-    if (s.unloading) return;  // a second close request while the first is saving
+    if (s.unloading) {
+        // A signal while the first request still shows why the settings could not be saved: end now.
+        if (by == ShutdownBy::System) d_.p.window.quit(exitCode_);
+        return;
+    }
     s.unloading = true;
-    d_.settings.savePosition();
-    if (cancel == 2) d_.settings.factoryReset();
-    else d_.settings.save();
+    std::optional<std::string> failure;
+    try {
+        d_.settings.savePosition();
+        failure = cancel == 2 ? d_.settings.factoryReset() : d_.settings.save();
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    if (failure) {
+        // Never a silent end: the settings of this session are lost, and the exit code says so.
+        exitCode_ = 1;
+        saveFailure_ = *failure;
+        if (by == ShutdownBy::User)
+            d_.p.dialogs.messageBox("設定を保存できませんでした。\n" + saveFailure_, MessageIcon::Critical,
+                                    MessageButtons::Ok);
+    }
     s.clockLoopRunning = false;
     s.countdownState = 0;
     s.terminating = true;

@@ -45,12 +45,16 @@ void Settings::Load_FormSkn() {
     if (readInt16(keys::SIZE, 0) != 0) d_.menu.choose("VIEW_COMPACT");
 }
 
+Point Settings::centred() const {
+    const Size screen = d_.p.window.screenSize();
+    return {roundEven((screen.width - kWindowWidth) / 2.0), roundEven((screen.height - kWindowHeight) / 2.0)};
+}
+
 void Settings::Load_FormPos() {
     const Size screen = d_.p.window.screenSize();
-    const auto defaultX = roundEven((screen.width - kWindowWidth) / 2.0);
-    const auto defaultY = roundEven((screen.height - kWindowHeight) / 2.0);
-    std::int32_t x = readInt32(keys::POS_X, defaultX);
-    std::int32_t y = readInt32(keys::POS_Y, defaultY);
+    const Point centre = centred();
+    std::int32_t x = readInt32(keys::POS_X, centre.x);
+    std::int32_t y = readInt32(keys::POS_Y, centre.y);
     const auto size = readInt16(keys::SIZE, 0);
     const bool forward = readBool(keys::FORWARD, true);
 
@@ -72,6 +76,7 @@ void Settings::Load_FormPos() {
     d_.menu.setChecked("TOP_VIEW", !forward);
     d_.menu.choose("TOP_VIEW");
     d_.p.window.move({x, y});
+    windowPlaced_ = true;
 }
 
 void Settings::Load_TimeMode() {
@@ -141,16 +146,18 @@ void Settings::Load_Mode() {
 
     // Entering a mode may start its loop, so the SELECT press arrives from the event loop once the
     // window is up rather than from inside start-up.
-    d_.p.pump.post([this] { d_.dispatcher.Form_KeyDown(d_.s.keys.keyCodeSelect, 0); });
+    d_.p.pump.post([this] { d_.lifecycle.enterStoredMode(); });
 }
 
 void Settings::savePosition() {
-    const Point pos = d_.p.window.position();
+    // A start-up that failed before placing the window must not store where the toolkit happened to put
+    // it (the corner): the next start then opens in the centre, as on a first start.
+    const Point pos = windowPlaced_ ? d_.p.window.position() : centred();
     write(keys::POS_X, pos.x);
     write(keys::POS_Y, pos.y);
 }
 
-void Settings::save() {
+std::optional<std::string> Settings::save() {
     const auto& s = d_.s;
     write(keys::SKIN, s.skinNo);
     write(keys::SIZE, s.compactView ? 1 : 0);
@@ -158,7 +165,9 @@ void Settings::save() {
     write(keys::SIDE, s.backSideShown);
     write(keys::RESET_SEAL, s.resetSeal);
     write(keys::TIME_MODE, s.timeMode);
-    write(keys::SELECT, s.modeNo);
+    // Started on the back and not turned over yet, the stored mode has not been entered: modeNo holds it
+    // lowered by one, ready for the SELECT that enters it. It stays stored as it was.
+    if (s.sideAtStart != 1) write(keys::SELECT, s.modeNo);
     write(keys::TIME_ALARM_SET, s.alarmOn);
     write(keys::TIME_ALARM_HOU, s.alarmHour);
     write(keys::TIME_ALARM_MIN, s.alarmMinute);
@@ -172,10 +181,10 @@ void Settings::save() {
     write(keys::BUTTON_B, s.keys.padButtonB);
     write(keys::BUTTON_A, s.keys.padButtonA);
     write(keys::COUNT, s.startCount);
-    d_.p.settings.flush();
+    return d_.p.settings.flush();
 }
 
-void Settings::factoryReset() {
+std::optional<std::string> Settings::factoryReset() {
     write(keys::SKIN, 0);
     write(keys::SIZE, 0);
     write(keys::FORWARD, "True");
@@ -196,12 +205,13 @@ void Settings::factoryReset() {
     write(keys::BUTTON_B, 2);
     write(keys::BUTTON_A, 3);
     write(keys::COUNT, 0);
-    d_.p.settings.flush();
+    return d_.p.settings.flush();
 }
 
 void Settings::storeRecord() {
     write(keys::SHOOTING_MAX, d_.s.bestRecord);
-    d_.p.settings.flush();
+    // A failure here waits for the shutdown's save: a message now would stop the run's end in the middle.
+    (void)d_.p.settings.flush();
 }
 
 }  // namespace tap

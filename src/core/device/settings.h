@@ -1,7 +1,10 @@
 #pragma once
 // The stored settings: the key table's readers (the start-up loaders), the saver and the factory reset.
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "core/geometry.h"
 
 namespace tap {
 
@@ -57,10 +60,14 @@ public:
     void Load_KeySetup();
     void Load_Mode();
 
+    // Where the window is, or the centre of the screen while start-up has not placed it yet.
     void savePosition();
-    void save();
-    void factoryReset();
-    // The best record is written as soon as it changes.
+    // The saver and the factory reset write every value and make them durable: nothing when that
+    // worked, otherwise why not (the file and the reason).
+    std::optional<std::string> save();
+    std::optional<std::string> factoryReset();
+    // The best record is written as soon as it changes. A write that fails is tried again by the next
+    // save, which reports it.
     void storeRecord();
 
     std::int16_t readInt16(const SettingKey& k, std::int16_t fallback);
@@ -70,7 +77,9 @@ public:
     void write(const SettingKey& k, long value);
 
 private:
+    Point centred() const;
     Device& d_;
+    bool windowPlaced_ = false;
 };
 
 }  // namespace tap

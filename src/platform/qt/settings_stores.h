@@ -15,7 +15,7 @@ public:
     std::optional<std::string> read(const std::string& section, const std::string& key) override;
     void write(const std::string& section, const std::string& key, const std::string& value) override;
     // Replaces the file in one step, so a crash mid-write never leaves half a file.
-    void flush() override;
+    std::optional<std::string> flush() override;
     const QString& path() const { return path_; }
 
 private:
@@ -42,7 +42,7 @@ public:
     void write(const std::string& section, const std::string& key, const std::string& value) override {
         ini_.set(section, key, value);
     }
-    void flush() override {}
+    std::optional<std::string> flush() override { return std::nullopt; }
 
 private:
     IniFile ini_;
