@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench cpu-load clean
 
 deps:
 	@scripts/install-deps.sh
@@ -22,6 +22,10 @@ test: build
 
 bench: build
 	$(BUILD)/bench/measure_loop
+
+# Share of a core the idle program, the clock and the running stopwatch take under Xvfb (10 s each).
+cpu-load: build
+	ARTIFACTS=$(BUILD)/e2e-artifacts bench/cpu_load.sh $(BUILD)/tapriko 10
 
 clean:
 	rm -rf $(BUILD)

@@ -1,5 +1,7 @@
 #include "core/modes/stopwatch.h"
 
+#include <algorithm>
+
 #include "core/device/device.h"
 
 namespace tap {
@@ -28,7 +30,7 @@ void Stopwatch::Mode_Stop() {
         pauseSeen_ = s.stopwatchState == 2;
         if (s.stopwatchState != 2) update();
         d_.pad.poll();
-        d_.yieldFor(s.stopwatchState == 1 ? untilNextHundredth() : kHeldWait);
+        d_.yieldFor(s.stopwatchState == 1 ? untilNextShownChange() : kHeldWait);
     }
     loopActive_ = false;
 }
@@ -100,12 +102,16 @@ void Stopwatch::resume() {
     }
 }
 
-Millis Stopwatch::untilNextHundredth() const {
-    // The loop sleeps until the shown hundredths change; whole milliseconds, rounded up, so that it
-    // never wakes just before the change and spins.
+Millis Stopwatch::untilNextShownChange() const {
+    // The loop sleeps until the shown hundredths change, but no sooner than a frame after the last
+    // update: a screen shows about sixty pictures a second, so drawing a hundred would be wasted work.
+    // Whole milliseconds, rounded up, so that it never wakes just before the change and spins.
     constexpr std::int64_t kHundredth = Millis::fromMs(10).units();
-    const std::int64_t elapsed = (d_.p.clock.tickNow() - d_.s.timeLast).units();
-    const std::int64_t wait = kHundredth - (elapsed % kHundredth + kHundredth) % kHundredth;
+    const Millis now = d_.p.clock.tickNow();
+    const Millis from = std::max(now, d_.s.timeNow + kFrame);
+    const std::int64_t elapsed = (from - d_.s.timeLast).units();
+    const std::int64_t toChange = kHundredth - (elapsed % kHundredth + kHundredth) % kHundredth;
+    const std::int64_t wait = (from - now).units() + toChange;
     return Millis::fromMs((wait + Millis::kUnitsPerMs - 1) / Millis::kUnitsPerMs);
 }
 

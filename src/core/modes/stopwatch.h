@@ -17,15 +17,16 @@ public:
     void pressA();
     void pressB();
 
-    // A running display wakes the loop when its hundredths change (a press is read at its own time
-    // anyway); a held one changes only on a key, which wakes the pump anyway.
+    // A running display wakes the loop when its hundredths change, at most once a frame (a press is
+    // read at its own time anyway); a held one changes only on a key, which wakes the pump anyway.
+    static constexpr Millis kFrame = Millis::fromMs(16);
     static constexpr Millis kHeldWait = Millis::fromMs(50);
 
 private:
     void resume();
     void readAtPress();
     void update();
-    Millis untilNextHundredth() const;
+    Millis untilNextShownChange() const;
     Device& d_;
     bool loopActive_ = false;
     // The last pass found the stopwatch stopped, so the time until it runs again is left out.
