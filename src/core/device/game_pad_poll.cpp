@@ -17,9 +17,11 @@ void GamePadPoll::probe() {
 void GamePadPoll::poll() {
     const auto& k = d_.s.keys;
     const std::int16_t codes[] = {k.padButtonSelect, k.padButtonStart, k.padButtonB, k.padButtonA};
+    bool anyPadAnswered = false;
     for (int j = 0; j < kJoysticks; ++j) {
         const auto mask = d_.p.pads.buttons(j);
         if (!mask) continue;
+        anyPadAnswered = true;
         for (int i = 0; i < kButtons; ++i) {
             const int code = j * 100 + i;
             int which = -1;
@@ -30,6 +32,14 @@ void GamePadPoll::poll() {
             else released(which);
         }
     }
+    pace(anyPadAnswered);
+}
+
+void GamePadPoll::pace(bool anyPadAnswered) {
+    // Waking forty times a second for pads that are not there is most of what the idle program costs.
+    Timer& timer = *d_.padPollTimer;
+    const int wanted = anyPadAnswered ? kPollMs : kSearchMs;
+    if (timer.interval() != 0 && timer.interval() != wanted) timer.setInterval(wanted);
 }
 
 void GamePadPoll::pressed(int which) {
