@@ -32,9 +32,20 @@ std::vector<std::int16_t> synthesiseTone(int sampleRate, double hz, double ms) {
 
 }  // namespace
 
-SdlSound::SdlSound() {
-    audioReady_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (!audioReady_) return;
+// The alarm notice beeps every second: the device stays open between those beeps.
+constexpr int kCloseAfterMs = 3000;
+
+SdlSound::SdlSound() : tone_(synthesiseTone(kSampleRate, kToneHz, kToneMs)) {
+    closeTimer_.setSingleShot(true);
+    closeTimer_.setInterval(kCloseAfterMs);
+    QObject::connect(&closeTimer_, &QTimer::timeout, [this] { close(); });
+}
+
+SdlSound::~SdlSound() { close(); }
+
+bool SdlSound::open() {
+    if (device_ != 0) return true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kSampleRate;
     want.format = AUDIO_S16SYS;
@@ -42,18 +53,24 @@ SdlSound::SdlSound() {
     want.samples = 1024;
     // No allowed changes: SDL converts our format to whatever the device takes.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (device_ == 0) return;
-    tone_ = synthesiseTone(kSampleRate, kToneHz, kToneMs);
+    if (device_ == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
     SDL_PauseAudioDevice(device_, 0);
+    return true;
 }
 
-SdlSound::~SdlSound() {
-    if (device_ != 0) SDL_CloseAudioDevice(device_);
-    if (audioReady_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+void SdlSound::close() {
+    if (device_ == 0) return;
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlSound::beep() {
-    if (device_ == 0 || SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
+    closeTimer_.start();
+    if (!open() || SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
         QApplication::beep();
         return;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QTimer>
 #include <SDL.h>
 
 #include <cstdint>
@@ -9,7 +10,9 @@
 namespace tap::sdl {
 
 // The device's beep: a short synthesised tone through SDL audio. Without an audio device it falls back
-// to the desktop's own beep, so a machine without sound neither errors nor waits.
+// to the desktop's own beep, so a machine without sound neither errors nor waits. Sound is opened for
+// the first beep and closed again a little after the last: an open audio device keeps a thread playing
+// silence all the time, which would cost more than the idle device itself.
 class SdlSound : public Sound {
 public:
     SdlSound();
@@ -20,9 +23,11 @@ public:
     void beep() override;
 
 private:
-    bool audioReady_ = false;
+    bool open();
+    void close();
     SDL_AudioDeviceID device_ = 0;
     std::vector<std::int16_t> tone_;
+    QTimer closeTimer_;
 };
 
 }  // namespace tap::sdl
