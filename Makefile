@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps bench cpu-load clean
+.PHONY: run test build deps bench cpu-load fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -26,6 +26,11 @@ bench: build
 # Share of a core the idle program, the clock and the running stopwatch take under Xvfb (10 s each).
 cpu-load: build
 	ARTIFACTS=$(BUILD)/e2e-artifacts bench/cpu_load.sh $(BUILD)/tapriko 10
+
+# The settings fuzz target for FUZZ_SECONDS (default 10 minutes); what it finds goes to $(BUILD)/fuzz-run.
+FUZZ_SECONDS ?= 600
+fuzz: build
+	fuzz/run.sh $(BUILD)/fuzz/settings_fuzz $(FUZZ_SECONDS) $(BUILD)/fuzz-run
 
 clean:
 	rm -rf $(BUILD)

@@ -7,8 +7,8 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libsdl2-dev libx11-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev
-  xvfb xdotool x11-xserver-utils x11-utils imagemagick
+  libgtest-dev libgmock-dev clang libclang-rt-dev
+  xvfb xdotool x11-xserver-utils x11-utils imagemagick openbox
   fonts-noto-cjk
 )
 

@@ -71,6 +71,18 @@ TEST(StoredModeEntry, AFailureTakesTheStartUpFailurePath) {
     EXPECT_EQ(sc.storedValue("KEYSETUP", "KEY_SELECT"), "65");
 }
 
+// The reset keeps the alarm switch, but not one that cannot be read: that would fail every later start.
+TEST(StartUpFailure, AnUnreadableAlarmSwitchIsResetSoTheNextStartWorks) {
+    Scenario sc;
+    sc.stored("MODE", "TIME_ALARM_SET", "!");
+    EXPECT_FALSE(sc.start());
+    EXPECT_EQ(sc.storedValue("MODE", "TIME_ALARM_SET"), "0");
+
+    Scenario next;
+    next.sim.store = sc.sim.store;
+    EXPECT_TRUE(next.start());
+}
+
 // A start-up that fails before the window is placed stores the centre, not wherever the window system
 // happened to put the window: the next start opens in the middle of the screen.
 TEST(StartUpFailure, BeforeThePlacementStoresTheCentre) {

@@ -193,6 +193,13 @@ std::optional<std::string> Settings::factoryReset() {
     write(keys::TIME_MODE, 0);
     write(keys::SELECT, 0);
     write(keys::SHOOTING_MAX, 0);
+    // The alarm switch survives the reset, unless it is what made start-up fail: kept, it would make
+    // every later start fail too.
+    try {
+        readInt16(keys::TIME_ALARM_SET, 0);
+    } catch (const ConversionError&) {
+        write(keys::TIME_ALARM_SET, 0);
+    }
     write(keys::TIME_ALARM_HOU, 0);
     write(keys::TIME_ALARM_MIN, 0);
     write(keys::TIME_ALARM_SEC, 0);

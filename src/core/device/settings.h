@@ -39,6 +39,22 @@ inline constexpr SettingKey BUTTON_START{"KEYSETUP", "BUTTON_START"};
 inline constexpr SettingKey BUTTON_B{"KEYSETUP", "BUTTON_B"};
 inline constexpr SettingKey BUTTON_A{"KEYSETUP", "BUTTON_A"};
 inline constexpr SettingKey COUNT{"START_COUNT", "COUNT"};
+
+// Every key, each with the type it is read as.
+enum class ValueType { Int16, Int32, Bool };
+struct TypedKey {
+    SettingKey key;
+    ValueType type;
+};
+inline constexpr TypedKey kAll[] = {
+    {POS_X, ValueType::Int32},          {POS_Y, ValueType::Int32},          {SIZE, ValueType::Int16},
+    {FORWARD, ValueType::Bool},         {SKIN, ValueType::Int16},           {SIDE, ValueType::Int16},
+    {RESET_SEAL, ValueType::Int16},     {SELECT, ValueType::Int16},         {TIME_MODE, ValueType::Int16},
+    {SHOOTING_MAX, ValueType::Int16},   {TIME_ALARM_SET, ValueType::Int16}, {TIME_ALARM_HOU, ValueType::Int16},
+    {TIME_ALARM_MIN, ValueType::Int16}, {TIME_ALARM_SEC, ValueType::Int16}, {KEY_SELECT, ValueType::Int16},
+    {KEY_START, ValueType::Int16},      {KEY_B, ValueType::Int16},          {KEY_A, ValueType::Int16},
+    {BUTTON_SELECT, ValueType::Int16},  {BUTTON_START, ValueType::Int16},   {BUTTON_B, ValueType::Int16},
+    {BUTTON_A, ValueType::Int16},       {COUNT, ValueType::Int16}};
 }  // namespace keys
 
 // Outer size of the device window in pixels; the position clamp and the centring use it.
