@@ -84,3 +84,9 @@ wait_exit() {
   wait "$APP_PID" || EXIT_STATUS=$?
   APP_PID=""
 }
+
+# What the program wrote to its output, less what the test machine itself causes: no runtime folder for
+# the session, and the sound library's complaint about a machine without a sound card.
+program_warnings() {
+  grep -v -e "XDG_RUNTIME_DIR not set" -e "^ALSA lib " "$WORK/app.log" || true
+}

@@ -45,6 +45,9 @@ SdlSound::~SdlSound() { close(); }
 
 bool SdlSound::open() {
     if (device_ != 0) return true;
+    // One attempt per run of beeps: a machine without sound says so on every attempt.
+    if (openFailed_) return false;
+    openFailed_ = true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{};
     want.freq = kSampleRate;
@@ -58,10 +61,12 @@ bool SdlSound::open() {
         return false;
     }
     SDL_PauseAudioDevice(device_, 0);
+    openFailed_ = false;
     return true;
 }
 
 void SdlSound::close() {
+    openFailed_ = false;
     if (device_ == 0) return;
     SDL_CloseAudioDevice(device_);
     device_ = 0;

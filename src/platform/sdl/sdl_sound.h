@@ -26,6 +26,7 @@ private:
     bool open();
     void close();
     SDL_AudioDeviceID device_ = 0;
+    bool openFailed_ = false;
     std::vector<std::int16_t> tone_;
     QTimer closeTimer_;
 };
