@@ -41,9 +41,9 @@ menu() {
   await_other >/dev/null || fail "the pop-up menu did not open"
   xdotool key --delay 30 $(printf 'Down %.0s' $(seq "$1"))
   if [ $# -ge 2 ]; then
-    xdotool key Right
+    xdotool key Right  # opens the submenu with its first item chosen
     sleep 0.2
-    xdotool key --delay 30 $(printf 'Down %.0s' $(seq "$2"))
+    [ "$2" -gt 1 ] && xdotool key --delay 30 $(printf 'Down %.0s' $(seq $(($2 - 1))))
   fi
   xdotool key Return
   xdotool mousemove 0 0
@@ -51,7 +51,7 @@ menu() {
 
 # The items of the menu as numbered for `menu`.
 MENU_VIEW=1 MENU_SKIN=2 MENU_CLOCK=3 MENU_ALARM=4 MENU_SIDE=5 MENU_ANALYZER=6 MENU_KEYSETUP=7 MENU_QUIT=8
-VIEW_100=1 VIEW_50=2
+VIEW_100=1 VIEW_50=2 VIEW_TOP=3
 
 # dismiss_box WINDOW: presses Return on a message box until it is gone.
 dismiss_box() {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRegion>
 #include <QScreen>
+#include <QWindow>
 
 #include "core/appearance/window_shapes.h"
 
@@ -24,10 +25,18 @@ QRegion regionOf(const WindowShape& shape) {
 
 void QtWindowOps::setAlwaysOnTop(bool onTop) {
     if (!window_) return;
-    const bool visible = window_->isVisible();
-    window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    // Changing a window flag hides the window; bring it back where it was.
-    if (visible) window_->show();
+    QWindow* native = window_->windowHandle();
+    if (!native) {
+        window_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        return;
+    }
+    // On a window that is up, the flag changes on the window itself. Set on the widget, it would make a
+    // new window, which flickers and loses the keyboard: keys pressed after a message box (which takes
+    // the window off the top and back) went nowhere.
+    const Qt::WindowFlags flags = onTop ? window_->windowFlags() | Qt::WindowStaysOnTopHint
+                                        : window_->windowFlags() & ~Qt::WindowStaysOnTopHint;
+    window_->overrideWindowFlags(flags);
+    native->setFlags(flags);
 }
 
 void QtWindowOps::setShape(const WindowShape& shape) {
