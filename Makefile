@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps bench cpu-load fuzz clean
+.PHONY: run test build deps bench cpu-load fuzz soak clean
 
 deps:
 	@scripts/install-deps.sh
@@ -31,6 +31,11 @@ cpu-load: build
 FUZZ_SECONDS ?= 600
 fuzz: build
 	fuzz/run.sh $(BUILD)/fuzz/settings_fuzz $(FUZZ_SECONDS) $(BUILD)/fuzz-run
+
+# Half an hour of use of the real program under Xvfb; memory samples go to $(BUILD)/e2e-artifacts.
+SOAK_SECONDS ?= 1800
+soak: build
+	ARTIFACTS=$(BUILD)/e2e-artifacts tests/e2e/soak.sh $(BUILD)/tapriko $(SOAK_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

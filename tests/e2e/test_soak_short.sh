@@ -1,0 +1,3 @@
+#!/usr/bin/env bash
+# A minute of the soak (`make soak` runs it for 30 minutes).
+exec "$(dirname "$0")/soak.sh" "$1" 60
