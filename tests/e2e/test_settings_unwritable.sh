@@ -5,6 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/drive.sh"
+bin=$1
 start_display
 old=$'[PANEL]\nSKIN=2\n'
 
@@ -38,7 +39,7 @@ expect_file_unchanged() {
 
 # Quitting from the menu: a message, then status 1.
 read_only_folder
-start_tapriko "$restricted" "$1" --settings "$settings"
+start_tapriko "$restricted" "$bin" --settings "$settings"
 menu "$MENU_QUIT"
 box=$(await_box) || fail "no message when the settings could not be saved"
 sleep 0.3
@@ -48,25 +49,24 @@ wait_exit 5
 [ "$EXIT_STATUS" -eq 1 ] || fail "exit status $EXIT_STATUS after a failed save from the menu"
 expect_file_unchanged
 
-# SIGTERM: a line on standard error naming the file and the reason, then status 1.
+# terminated_with WRAPPER REASON: SIGTERM to the program started through WRAPPER gives status 1 and
+# a line on standard error naming the file and REASON (a pattern), and the old file stays.
+terminated_with() {
+  start_tapriko "$1" "$bin" --settings "$settings"
+  kill -TERM "$APP_PID"
+  wait_exit 5
+  [ "$EXIT_STATUS" -eq 1 ] || fail "exit status $EXIT_STATUS on SIGTERM ($2)"
+  grep -q "tapriko: the settings could not be saved: $settings: $2" "$WORK/app.log" ||
+    fail "no reason on standard error: $(cat "$WORK/app.log")"
+  expect_file_unchanged
+}
+
 read_only_folder
-start_tapriko "$restricted" "$1" --settings "$settings"
-kill -TERM "$APP_PID"
-wait_exit 5
-[ "$EXIT_STATUS" -eq 1 ] || fail "exit status $EXIT_STATUS after a failed save on SIGTERM"
-grep -q "tapriko: the settings could not be saved: $settings: .*ermission" "$WORK/app.log" ||
-  fail "no reason on standard error: $(cat "$WORK/app.log")"
-expect_file_unchanged
+terminated_with "$restricted" ".*ermission"
 
 # A full disk.
 chmod 755 "$WORK/ro"
 old=$'[PANEL]\nSKIN=2\nNOTE='$(printf 'x%.0s' $(seq 1500))$'\n'
 printf '%s' "$old" > "$settings"
-start_tapriko "$full" "$1" --settings "$settings"
-kill -TERM "$APP_PID"
-wait_exit 5
-[ "$EXIT_STATUS" -eq 1 ] || fail "exit status $EXIT_STATUS after a failed save on a full disk"
-grep -q "tapriko: the settings could not be saved: $settings: File too large" "$WORK/app.log" ||
-  fail "no reason on standard error: $(cat "$WORK/app.log")"
-expect_file_unchanged
+terminated_with "$full" "File too large"
 echo "settings unwritable: ok"
