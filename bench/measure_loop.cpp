@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/device/device.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_timers.h"
@@ -97,7 +98,8 @@ Result measure(EventPump& pump) {
     NoPads pads;
     Silent sound;
     FixedRandom random;
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random};
+    qt::QtCanvas canvas(1.0);
+    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
     // A record nobody beats and every mode unlocked: no box and no write interrupts the run.
     store.write("MODE", "SHOOTING_MAX", "9999");
     Device device(platform);

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/device/device.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
@@ -79,7 +80,8 @@ int renderFaceToFile(const Options& o) {
     struct NoPads : GamePads {
         std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
     } pads;
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random};
+    qt::QtCanvas canvas(1.0);
+    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
     store.write("PANEL", "SKIN", std::to_string(o.skin));
     store.write("PANEL", "SIZE", o.compact ? "1" : "0");
     store.write("PANEL", "SIDE", o.back ? "1" : "0");
@@ -117,7 +119,8 @@ int main(int argc, char** argv) {
     sdl::SdlPads pads;
     sdl::SdlSound sound;
     StdRandom random;
-    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random};
+    qt::QtCanvas canvas(app.devicePixelRatio());
+    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random, canvas};
 
     Device device(platform);
     const ui::PictureBook book(app.devicePixelRatio());

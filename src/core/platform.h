@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/canvas.h"
 #include "core/geometry.h"
 #include "core/millis.h"
 
@@ -86,6 +87,8 @@ public:
     virtual void disableInputMethod() = 0;
     virtual Size screenSize() = 0;
     virtual void showPopupMenu(Point screenPos) = 0;
+    // Gives the device window the keyboard focus, so that keys reach it after another window of ours.
+    virtual void activate() = 0;
     // Ends the application's event loop; every running mode loop has been told to stop before.
     virtual void quit(int exitCode) = 0;
 };
@@ -130,6 +133,7 @@ struct Platform {
     GamePads& pads;
     Sound& sound;
     RandomSource& random;
+    Canvas& canvas;
 };
 
 }  // namespace tap

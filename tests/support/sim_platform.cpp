@@ -26,7 +26,7 @@ struct SimPlatform::SimTimer : Timer {
 };
 
 SimPlatform::SimPlatform()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, canvas} {}
 
 SimPlatform::~SimPlatform() = default;
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "tests/support/sim_canvas.h"
 
 namespace tap::sim {
 
@@ -92,6 +93,7 @@ public:
     // ---- pads, sound, random ----
     std::map<int, std::uint32_t> padMasks;  // joysticks that answer
     int beeps = 0;
+    SimCanvas canvas;
 
     // Clock
     Millis tickNow() override { return now_; }
@@ -117,6 +119,8 @@ public:
     void disableInputMethod() override { inputMethodDisabled = true; }
     Size screenSize() override { return screen; }
     void showPopupMenu(Point) override { ++popupCount; }
+    int activations = 0;
+    void activate() override { ++activations; }
     void quit(int exitCode) override {
         if (!quitCode) quitCode = exitCode;
     }

@@ -5,6 +5,8 @@ Run from resources/tools:  python3 -m pictures   (or python3 make_pictures.py)
 
 import os
 
+from .analyzer_controls import make_analyzer_controls
+from .analyzer_screens import make_analyzer_screens
 from .back import make_back, make_reset_and_seals
 from .cursors import make_cursors
 from .faces import make_faces
@@ -20,6 +22,8 @@ FAMILIES = (
     make_reset_and_seals,
     make_pressed,
     make_cursors,
+    make_analyzer_screens,
+    make_analyzer_controls,
 )
 
 

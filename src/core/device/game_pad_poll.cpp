@@ -77,7 +77,7 @@ void GamePadPoll::released(int which) {
                 s.padHoldB = false;
                 if (s.holdB) {
                     s.holdB = false;
-                    if (logging) PressLog::logRelease(log.releaseTimeB, log.loggedReleasesB, s.timeNow - s.timeStart);
+                    if (logging) log.logRelease(PressKind::B, s.timeNow - s.timeStart, s.countB);
                 }
             }
             break;
@@ -86,7 +86,7 @@ void GamePadPoll::released(int which) {
                 s.padHoldA = false;
                 if (s.holdA) {
                     s.holdA = false;
-                    if (logging) PressLog::logRelease(log.releaseTimeA, log.loggedReleasesA, s.timeNow - s.timeStart);
+                    if (logging) log.logRelease(PressKind::A, s.timeNow - s.timeStart, s.countA);
                 }
             }
             break;

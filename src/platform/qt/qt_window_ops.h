@@ -22,6 +22,7 @@ public:
     void disableInputMethod() override;
     Size screenSize() override;
     void showPopupMenu(Point screenPos) override;
+    void activate() override;
     void quit(int exitCode) override;
 
     // The shape last given to the window.
