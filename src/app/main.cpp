@@ -19,6 +19,7 @@
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/sdl_sound.h"
 #include "ui/alarm_notice_dialog.h"
+#include "ui/analyzer/analyzer_view.h"
 #include "ui/device_window.h"
 #include "ui/face_render.h"
 
@@ -127,6 +128,8 @@ int main(int argc, char** argv) {
     ui::DeviceWindow view(device, book);
     window.setWindow(&view);
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
+    ui::AnalyzerView analyzer(device, book, canvas, &view);
+    analyzer.forwardKey = [&view](const QKeyEvent& e, bool pressed) { view.handleKey(e, pressed); };
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/device/device.h"
+#include "ui/guarded.h"
 #include "ui/picture_book.h"
 
 namespace tap::ui {
@@ -16,9 +17,13 @@ public:
 
     // Builds the pop-up menu from the model and runs the chosen item.
     void openPopupMenu(Point screenPos);
+    // A key of this window or of another window of ours that hands its keys to the device.
+    void handleKey(const QKeyEvent& e, bool pressed);
     // Runs a core handler, turning an unexpected failure into a message instead of a crash.
     template <typename F>
-    void guarded(F&& handler);
+    void guarded(F&& handler) {
+        ui::guarded(this, std::forward<F>(handler));
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;

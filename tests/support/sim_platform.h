@@ -41,7 +41,8 @@ class SimPlatform : public Clock,
                     public Sound,
                     public RandomSource {
 public:
-    SimPlatform();
+    // `drawing` replaces the recording canvas, for views that show real pictures.
+    explicit SimPlatform(Canvas* drawing = nullptr);
     ~SimPlatform() override;
 
     Platform& platform() { return platform_; }

@@ -31,7 +31,7 @@ def make_graph_background():
         x = 30 * t + 15
         svg.line(x + 0.5, BASELINE + 1, x + 0.5, BASELINE + 3, stroke=PRINT, stroke_width="1")
         letters(svg, str(t), x + 0.5, BASELINE + 6, 5, PRINT, 0.9, anchor="middle", track=1.4)
-    letters(svg, "SEC", 346, BASELINE + 6, 4, PRINT, 0.8, anchor="end", track=1.2)
+    svg.line(30, BASELINE + 0.5, 331, BASELINE + 0.5, stroke=PRINT, stroke_width="1")
     # the track of the progress bar
     svg.box(31, 163, 331, 168, 0, fill="none", stroke=GRID, stroke_width="1")
     svg.write("analyzer/graph_background.svg")
@@ -57,6 +57,9 @@ def make_meter_background():
     glass(svg, 350, 19)
     letters(svg, "B", 3, 3, 5, PRINT, 0.9, track=1)
     letters(svg, "A", 3, 10, 5, PRINT, 0.9, track=1)
+    # the unlit tracks, as the meter shows them between runs
+    for top in (3, 10):
+        svg.box(10, top, 336, top + 5, 0, fill="#004000")
     # a mark every five presses per second (3 levels a press per second, 4 pixels a level)
     for k in range(0, 6):
         x = 10 + 60 * k + 0.5

@@ -22,7 +22,7 @@ public:
     static constexpr const char* kCaption = "Shooting Analyzer";
     static constexpr Size kClientSize{380, 281};
     // The settings panel below the pages, with the press lists beside the options.
-    static constexpr int kPanelHeight = 132;
+    static constexpr int kPanelHeight = 200;
     // How far the timing chart scrolls: its width beyond the frame that shows it.
     static constexpr int kChartScrollMax = 5042 - 350;
 
