@@ -169,6 +169,10 @@ TEST(AnalyzerWindow, OpensBesideTheDeviceAndClosesToBeShownAgain) {
     right.sim.windowPos = {700, 50};
     right.open();
     EXPECT_EQ(right.window().position().x, 700 - 380 - 8);  // no room on the right
+    AnalyzerScene narrow(false);
+    narrow.sim.windowPos = {290, 255};  // about centred on 1024 × 768: no room on either side
+    narrow.open();
+    EXPECT_EQ(narrow.window().position(), (Point{1024 - 380, 255}));
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ struct AnalyzerOnScreen : ::testing::Test {
             sim.at(t0 + 30 * i + 5, [this, key] { device.dispatcher.Form_KeyUp(key); });
         }
         sim.runUntil(t0 + 10300);
-        QCoreApplication::processEvents();
+        QTest::qWait(50);  // the figures and lists follow at screen rate
     }
     template <typename W>
     W* child(const char* name) {

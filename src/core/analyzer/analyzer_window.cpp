@@ -43,14 +43,15 @@ void AnalyzerWindow::Form_Load() {
     d_.s.analyzerLoaded = true;
     pageIndex_ = 1;
     for (int i = 0; i < pics::kPageButtons; ++i) pageButtons_[i] = pageButtonPicture(i, i == 0);
-    // Beside the device, on whichever side the screen has room for.
+    // Beside the device: on its right, else on its left, else on the side with more room, as far from the
+    // device as the screen allows.
     const Point device = d_.p.window.position();
     const Size screen = d_.p.window.screenSize();
     const int faceWidth = d_.s.compactView ? 212 : 427;
-    int x = device.x + faceWidth + kGap;
-    if (x + kClientSize.width > screen.width) x = device.x - kClientSize.width - kGap;
-    position_ = {std::clamp(x, 0, std::max(0, screen.width - kClientSize.width)),
-                 std::clamp(device.y, 0, std::max(0, screen.height - kClientSize.height))};
+    const int right = device.x + faceWidth + kGap, left = device.x - kClientSize.width - kGap;
+    const int lastX = std::max(0, screen.width - kClientSize.width);
+    int x = right <= lastX ? right : left >= 0 ? left : screen.width - right > device.x ? lastX : 0;
+    position_ = {x, std::clamp(device.y, 0, std::max(0, screen.height - kClientSize.height))};
     loaded_ = true;
     ShowRangeScale();
     d_.graphs.DrawSixteenLine();

@@ -14,6 +14,24 @@ QRect span(Point a, Point b) {
     return QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)), QPoint(std::max(a.x, b.x), std::max(a.y, b.y)));
 }
 
+// Device pixels of a logical area, inside the image.
+QRect devicePixels(const QImage& img, const QRect& logical, qreal dpr) {
+    const QRect r(qFloor(logical.x() * dpr), qFloor(logical.y() * dpr), qCeil(logical.width() * dpr),
+                  qCeil(logical.height() * dpr));
+    return r.intersected(img.rect());
+}
+
+// Boxes and straight lines are most of what is drawn, many times a second: they are written straight into
+// the image, without a painter.
+void fillPixels(QImage& img, const QRect& logical, Rgb c, qreal dpr) {
+    const QRect r = devicePixels(img, logical, dpr);
+    const QRgb v = qRgb(c.r, c.g, c.b);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        std::fill(row + r.left(), row + r.right() + 1, v);
+    }
+}
+
 QImage blank(CanvasPicture pic, qreal dpr) {
     const Size s = canvasSize(pic);
     QImage img(qRound(s.width * dpr), qRound(s.height * dpr), QImage::Format_RGB32);
@@ -50,20 +68,22 @@ void QtCanvas::clear(CanvasPicture pic, std::optional<Rect> area) {
     if (r == whole) {
         images_[index(pic)] = backgrounds_[index(pic)].copy();
     } else if (!r.isEmpty()) {
-        QPainter p(&images_[index(pic)]);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        const QRectF source(r.x() * dpr_, r.y() * dpr_, r.width() * dpr_, r.height() * dpr_);
-        p.drawImage(QRectF(r), backgrounds_[index(pic)], source);
+        QImage& img = images_[index(pic)];
+        const QImage& bg = backgrounds_[index(pic)];
+        const QRect d = devicePixels(img, r, dpr_);
+        for (int y = d.top(); y <= d.bottom(); ++y)
+            std::copy_n(reinterpret_cast<const QRgb*>(bg.constScanLine(y)) + d.left(), d.width(),
+                        reinterpret_cast<QRgb*>(img.scanLine(y)) + d.left());
     }
     damaged(pic, r);
 }
 
 void QtCanvas::line(CanvasPicture pic, Point from, Point to, Rgb colour, LineStyle style) {
-    QPainter p(&images_[index(pic)]);
     const QRect r = span(from, to);
     if (style == LineStyle::Solid && (from.x == to.x || from.y == to.y)) {
-        p.fillRect(r, colourOf(colour));  // exact pixels at any ratio
+        fillPixels(images_[index(pic)], r, colour, dpr_);  // exact pixels at any ratio
     } else {
+        QPainter p(&images_[index(pic)]);
         p.setRenderHint(QPainter::Antialiasing, style == LineStyle::Solid);
         QPen pen(colourOf(colour), 1, style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine, Qt::SquareCap);
         p.setPen(pen);
@@ -73,10 +93,9 @@ void QtCanvas::line(CanvasPicture pic, Point from, Point to, Rgb colour, LineSty
 }
 
 void QtCanvas::box(CanvasPicture pic, Point a, Point b, Rgb outline, Rgb fill) {
-    QPainter p(&images_[index(pic)]);
     const QRect r = span(a, b);
-    p.fillRect(r, colourOf(outline));
-    if (fill != outline && r.width() > 2 && r.height() > 2) p.fillRect(r.adjusted(1, 1, -1, -1), colourOf(fill));
+    fillPixels(images_[index(pic)], r, outline, dpr_);
+    if (fill != outline && r.width() > 2 && r.height() > 2) fillPixels(images_[index(pic)], r.adjusted(1, 1, -1, -1), fill, dpr_);
     damaged(pic, r);
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <utility>
 
 #include "ui/analyzer/text_lines.h"
 #include "ui/guarded.h"
@@ -44,10 +45,14 @@ AnalyzerView::AnalyzerView(Device& device, const PictureBook& book, qt::QtCanvas
     buildPages(canvas);
     buildControls();
     canvas.onDamage = [this](CanvasPicture pic, const QRect& area) { canvases_[static_cast<int>(pic)]->damaged(area); };
+    soon_.setSingleShot(true);
+    connect(&soon_, &QTimer::timeout, this, [this] {
+        for (Part p : std::exchange(pending_, {})) syncNow(p);
+    });
     model_.onChange = [this](Part part) { sync(part); };
     for (Part p : {Part::Pages, Part::Status, Part::Banner, Part::Scales, Part::Table, Part::PressList,
                    Part::TimeLists, Part::Options, Part::Score})
-        sync(p);
+        syncNow(p);
     setFixedSize(AnalyzerWindow::kClientSize.width, AnalyzerWindow::kClientSize.height);
 }
 
@@ -142,6 +147,16 @@ void AnalyzerView::buildControls() {
 }
 
 void AnalyzerView::sync(Part part) {
+    if (part == Part::Score || part == Part::PressList || part == Part::Table) syncSoon(part);
+    else syncNow(part);
+}
+
+void AnalyzerView::syncSoon(Part part) {
+    pending_.insert(part);
+    if (!soon_.isActive()) soon_.start(16);
+}
+
+void AnalyzerView::syncNow(Part part) {
     switch (part) {
         case Part::Window: syncWindow(); break;
         case Part::Pages: syncPages(); break;
@@ -150,7 +165,11 @@ void AnalyzerView::sync(Part part) {
         case Part::Scales: syncScales(); break;
         case Part::Table: figures_->refresh(model_.table); break;
         case Part::PressList: panel_->refreshPressList(); break;
-        case Part::TimeLists: panel_->refreshTimeLists(); break;
+        case Part::TimeLists:
+            // Thousands of lines take a while to fill: only while the panel shows them.
+            timeListsStale_ = !model_.panelOpen();
+            if (!timeListsStale_) panel_->refreshTimeLists();
+            break;
         case Part::Options: panel_->refreshOptions(); break;
         case Part::Score: syncScore(); break;
         case Part::Focus:
@@ -162,6 +181,7 @@ void AnalyzerView::sync(Part part) {
 void AnalyzerView::syncWindow() {
     const Size s = model_.clientSize();
     setFixedSize(s.width, s.height);
+    if (model_.panelOpen() && timeListsStale_) syncNow(Part::TimeLists);
     if (!model_.visible()) {
         hide();
         return;

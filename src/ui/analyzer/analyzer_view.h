@@ -4,9 +4,11 @@
 // go on to the device, so that a run can be pressed whichever of the two windows has the focus.
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <set>
 
 #include "core/device/device.h"
 #include "platform/qt/qt_canvas.h"
@@ -36,6 +38,10 @@ private:
     void buildPages(const qt::QtCanvas& canvas);
     void buildControls();
     void sync(AnalyzerWindow::Part part);
+    // Parts that change with every press wait for the next sixtieth of a second, so that a fast run
+    // refreshes them at screen rate rather than at pressing rate.
+    void syncSoon(AnalyzerWindow::Part part);
+    void syncNow(AnalyzerWindow::Part part);
     void syncWindow();
     void syncPages();
     void syncScales();
@@ -56,6 +62,9 @@ private:
     QWidget* cb3_ = nullptr;
     SettingsPanel* panel_ = nullptr;
     bool placed_ = false;
+    std::set<AnalyzerWindow::Part> pending_;
+    QTimer soon_;
+    bool timeListsStale_ = false;  // filled when the panel that shows them opens
 };
 
 }  // namespace tap::ui

@@ -28,7 +28,7 @@ void CanvasView::setOffset(int x) {
 }
 
 void CanvasView::damaged(const QRect& area) {
-    pending_ += area;
+    pending_ |= area;
     if (!repaint_.isActive()) repaint_.start(kRepaintMs);
 }
 

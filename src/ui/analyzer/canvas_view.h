@@ -1,7 +1,7 @@
 #pragma once
 // Shows one of the canvas's pictures, shifted left by a scroll offset. Drawn areas are repainted at most
 // about sixty times a second, so that a run drawing on every pass does not repaint on every pass.
-#include <QRegion>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,7 +24,7 @@ private:
     const qt::QtCanvas& canvas_;
     CanvasPicture pic_;
     int offset_ = 0;
-    QRegion pending_;
+    QRect pending_;  // the bounds of what changed: a region of thousands of marks is slow to build
     QTimer repaint_;
 };
 
