@@ -23,8 +23,9 @@ start_display() {
   # The server picks a free display number itself, so parallel runs never collide. Without -noreset it
   # resets whenever its last client leaves (the probes below), and a connection made during a reset fails.
   local fifo="$WORK/displayfd"
+  rm -f "$fifo"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$fifo" >"$WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local n
   read -r -t 20 n <"$fifo" || fail "no X display could be started"
