@@ -5,6 +5,7 @@ Run from resources/tools:  python3 -m pictures   (or python3 make_pictures.py)
 
 import os
 
+from .app_icon import make_app_icon
 from .back import make_back, make_reset_and_seals
 from .cursors import make_cursors
 from .faces import make_faces
@@ -20,6 +21,7 @@ FAMILIES = (
     make_reset_and_seals,
     make_pressed,
     make_cursors,
+    make_app_icon,
 )
 
 
