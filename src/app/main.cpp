@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <cstdio>
 #include <random>
@@ -11,9 +12,11 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_timers.h"
+#include "platform/qt/platform_choice.h"
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_stores.h"
 #include "platform/qt/shutdown_signals.h"
+#include "platform/qt/single_instance.h"
 #include "platform/qt/x11_auto_repeat.h"
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/sdl_sound.h"
@@ -50,6 +53,7 @@ Options parseOptions(const QApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tapriko++ rapid-fire meter"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption settings(QStringLiteral("settings"), QStringLiteral("Keep the settings in FILE."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption render(QStringLiteral("render-face"),
@@ -101,11 +105,16 @@ int renderFaceToFile(const Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qt::preferX11InWaylandSessions(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tapriko++"));
+    QApplication::setApplicationVersion(QStringLiteral(TAPRIKO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tapriko.Tapriko"));
     QApplication::setQuitOnLastWindowClosed(false);
     const Options options = parseOptions(app);
     if (!options.renderFile.isEmpty()) return renderFaceToFile(options);
+    qt::SingleInstance instance(qt::instanceKey(options.settingsFile), qt::instanceDirectory());
+    if (const auto exitCode = qt::handOverToRunningInstance(instance)) return *exitCode;
 
     qt::makeAutoRepeatDetectable();
     qt::QtClock clock;
@@ -121,8 +130,10 @@ int main(int argc, char** argv) {
 
     Device device(platform);
     const ui::PictureBook book(app.devicePixelRatio());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/org.tapriko.Tapriko.svg")));
     ui::DeviceWindow view(device, book);
     window.setWindow(&view);
+    instance.onRaiseRequest = [&window] { window.bringToFront(); };
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
