@@ -49,7 +49,7 @@ struct Options {
     bool back = false;
 };
 
-Options parseOptions(const QApplication& app) {
+Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tapriko++ rapid-fire meter"));
     parser.addHelpOption();
@@ -102,13 +102,22 @@ int renderFaceToFile(const Options& o) {
     return 0;
 }
 
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tapriko++"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAPRIKO_VERSION));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (qt::asksOnlyForText({argv, argv + argc})) {
+        QCoreApplication textOnly(argc, argv);
+        nameTheProgram();
+        parseOptions(textOnly);  // prints the text and ends the program
+    }
     qt::preferX11InWaylandSessions(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tapriko++"));
-    QApplication::setApplicationVersion(QStringLiteral(TAPRIKO_VERSION));
+    nameTheProgram();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tapriko.Tapriko"));
     QApplication::setQuitOnLastWindowClosed(false);
     const Options options = parseOptions(app);

@@ -45,7 +45,9 @@ stage_dpkg -i "$deb" >"$WORK/dpkg.log" 2>&1 || { cat "$WORK/dpkg.log"; fail "dpk
 
 bin=$root/usr/bin/tapriko
 [[ "$(file -b "$bin")" == *", stripped"* ]] || fail "the program is not stripped: $(file -b "$bin")"
-[ "$(QT_QPA_PLATFORM=offscreen "$bin" --version 2>/dev/null)" = "Tapriko++ $version" ] || fail "--version of the installed program"
+# Asked over ssh, with no display at all.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin" --version)" = "Tapriko++ $version" ] || \
+  fail "--version of the installed program"
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "installed desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null || fail "installed metainfo"
 gzip -dc "$root/usr/share/man/man1/tapriko.1.gz" | groff -man -ww -z -Tutf8 || fail "installed manual page"

@@ -28,5 +28,17 @@ TEST(PlatformChoice, TheUsersChoiceAndX11SessionsAreLeftAlone) {
               PlatformChoice::UseXWayland);
 }
 
+TEST(PlatformChoice, HelpAndVersionAloneNeedNoDisplay) {
+    EXPECT_TRUE(asksOnlyForText({"tapriko", "--version"}));
+    EXPECT_TRUE(asksOnlyForText({"tapriko", "-h"}));
+    EXPECT_TRUE(asksOnlyForText({"tapriko", "--help", "-v"}));
+    EXPECT_FALSE(asksOnlyForText({"tapriko"}));
+    // The toolkit's own options are listed only where the toolkit runs.
+    EXPECT_FALSE(asksOnlyForText({"tapriko", "--help-all"}));
+    // Here "--help" is the name of a settings file.
+    EXPECT_FALSE(asksOnlyForText({"tapriko", "--settings", "--help"}));
+    EXPECT_FALSE(asksOnlyForText({"tapriko", "-platform", "xcb", "--version"}));
+}
+
 }  // namespace
 }  // namespace tap::qt

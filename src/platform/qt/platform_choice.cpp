@@ -16,6 +16,12 @@ PlatformChoice choosePlatform(const SessionEnvironment& env, const std::vector<s
     return env.x11Display.empty() ? PlatformChoice::WaylandOnly : PlatformChoice::UseXWayland;
 }
 
+bool asksOnlyForText(const std::vector<std::string>& args) {
+    return args.size() > 1 && std::all_of(args.begin() + 1, args.end(), [](const std::string& a) {
+        return a == "-h" || a == "--help" || a == "-v" || a == "--version";
+    });
+}
+
 void preferX11InWaylandSessions(int argc, char** argv) {
     const SessionEnvironment env{qEnvironmentVariable("QT_QPA_PLATFORM").toStdString(),
                                  qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),

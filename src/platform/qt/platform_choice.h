@@ -22,6 +22,10 @@ enum class PlatformChoice {
 
 PlatformChoice choosePlatform(const SessionEnvironment& env, const std::vector<std::string>& args);
 
+// Whether the command line asks only for the help or the version: text that needs no display (e.g. over
+// ssh). Anything else on the line, and the program needs its window system.
+bool asksOnlyForText(const std::vector<std::string>& args);
+
 // Before the application object exists: applies the choice for this process and says when the window
 // will lack what it needs.
 void preferX11InWaylandSessions(int argc, char** argv);
