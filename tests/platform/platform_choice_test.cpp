@@ -1,7 +1,7 @@
 // Which window system the program asks Qt for.
-#include <gtest/gtest.h>
-
 #include "platform/qt/platform_choice.h"
+
+#include <gtest/gtest.h>
 
 namespace tap::qt {
 namespace {
@@ -15,7 +15,8 @@ TEST(PlatformChoice, WaylandSessionsGoThroughXWaylandWhenItIsThere) {
 }
 
 TEST(PlatformChoice, TheUsersChoiceAndX11SessionsAreLeftAlone) {
-    EXPECT_EQ(choosePlatform({"wayland", "wayland-0", "wayland", ":0"}, {"tapriko"}), PlatformChoice::LeaveToQt);
+    EXPECT_EQ(choosePlatform({"wayland", "wayland-0", "wayland", ":0"}, {"tapriko"}),
+              PlatformChoice::LeaveToQt);
     EXPECT_EQ(choosePlatform({"offscreen", "", "", ""}, {"tapriko"}), PlatformChoice::LeaveToQt);
     for (const char* flag : {"-platform", "--platform"})
         EXPECT_EQ(choosePlatform({"", "wayland-0", "wayland", ":0"}, {"tapriko", flag, "wayland"}),

@@ -1,6 +1,7 @@
 // The platform layer's tests: Qt objects without a window system.
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -1,5 +1,8 @@
 // One device per settings file: lock, hand-over to the running device, and what a crash leaves behind.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,11 +12,10 @@
 #include <QTemporaryDir>
 #include <future>
 #include <thread>
-#include <gtest/gtest.h>
+#ifdef Q_OS_UNIX
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utime.h>
-#include <ctime>
+#endif
 
 #include "platform/qt/single_instance.h"
 
@@ -32,7 +34,7 @@ Outcome beginWhileServing(SingleInstance& later, std::chrono::milliseconds patie
 }
 
 class SingleInstanceTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
 };
@@ -77,8 +79,11 @@ TEST_F(SingleInstanceTest, LaterStartRaisesTheFirstAndEnds) {
 TEST_F(SingleInstanceTest, DeviceRunningForHoursKeepsItsLock) {
     SingleInstance first("k", dir.path());
     ASSERT_EQ(first.begin(1s), Outcome::First);
-    const utimbuf hoursAgo{std::time(nullptr) - 5 * 3600, std::time(nullptr) - 5 * 3600};
-    ASSERT_EQ(utime(QFile::encodeName(first.lockPath()).constData(), &hoursAgo), 0);
+    QFile lock(first.lockPath());
+    ASSERT_TRUE(lock.open(QIODevice::Append));
+    ASSERT_TRUE(
+        lock.setFileTime(QDateTime::currentDateTime().addSecs(-5 * 3600), QFileDevice::FileModificationTime));
+    lock.close();
     SingleInstance later("k", dir.path());
     EXPECT_EQ(beginWhileServing(later, 5s), Outcome::RaisedOther);
 }
@@ -102,6 +107,7 @@ TEST_F(SingleInstanceTest, EndedOwnerLeavesNothingBehind) {
     EXPECT_EQ(next.begin(1s), Outcome::First);
 }
 
+#ifdef Q_OS_UNIX
 TEST_F(SingleInstanceTest, LockAndSocketOfACrashedOwnerDoNotBlock) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -128,6 +134,7 @@ TEST_F(SingleInstanceTest, LockAndSocketOfACrashedOwnerDoNotBlock) {
     EXPECT_EQ(beginWhileServing(later, 5s), Outcome::RaisedOther);
     EXPECT_EQ(raised, 1);
 }
+#endif
 
 TEST_F(SingleInstanceTest, OwnerThatDoesNotAnswerIsReportedInTime) {
     SingleInstance probe("k", dir.path());
@@ -179,7 +186,8 @@ TEST_F(SingleInstanceTest, StrangeRequestsAreRefused) {
             socket.write(junk);
             socket.waitForBytesWritten(2000);
             // The first closes the connection without an answer.
-            while (socket.state() == QLocalSocket::ConnectedState && socket.waitForReadyRead(2000)) {}
+            while (socket.state() == QLocalSocket::ConnectedState && socket.waitForReadyRead(2000)) {
+            }
             return socket.readAll();
         });
         while (reply.wait_for(1ms) != std::future_status::ready) QCoreApplication::processEvents();

@@ -7,9 +7,8 @@
 namespace tap::qt {
 
 PlatformChoice choosePlatform(const SessionEnvironment& env, const std::vector<std::string>& args) {
-    const bool chosenOnCommandLine = std::any_of(args.begin(), args.end(), [](const std::string& a) {
-        return a == "-platform" || a == "--platform";
-    });
+    const bool chosenOnCommandLine = std::any_of(
+        args.begin(), args.end(), [](const std::string& a) { return a == "-platform" || a == "--platform"; });
     if (!env.qtPlatform.empty() || chosenOnCommandLine) return PlatformChoice::LeaveToQt;
     const bool wayland = !env.waylandDisplay.empty() || env.sessionType == "wayland";
     if (!wayland) return PlatformChoice::LeaveToQt;
@@ -18,8 +17,8 @@ PlatformChoice choosePlatform(const SessionEnvironment& env, const std::vector<s
 
 bool asksOnlyForText(const std::vector<std::string>& args) {
     return args.size() > 1 && std::all_of(args.begin() + 1, args.end(), [](const std::string& a) {
-        return a == "-h" || a == "--help" || a == "-v" || a == "--version";
-    });
+               return a == "-h" || a == "--help" || a == "-v" || a == "--version";
+           });
 }
 
 void preferX11InWaylandSessions(int argc, char** argv) {
@@ -29,15 +28,16 @@ void preferX11InWaylandSessions(int argc, char** argv) {
                                  qEnvironmentVariable("DISPLAY").toStdString()};
     const std::vector<std::string> args(argv, argv + argc);
     switch (choosePlatform(env, args)) {
-    case PlatformChoice::LeaveToQt:
-        break;
-    case PlatformChoice::UseXWayland:
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        break;
-    case PlatformChoice::WaylandOnly:
-        std::fprintf(stderr, "tapriko: this Wayland session has no XWayland; the window cannot keep its shape, "
-                     "its place or stay on top\n");
-        break;
+        case PlatformChoice::LeaveToQt:
+            break;
+        case PlatformChoice::UseXWayland:
+            qputenv("QT_QPA_PLATFORM", "xcb");
+            break;
+        case PlatformChoice::WaylandOnly:
+            std::fprintf(stderr,
+                         "tapriko: this Wayland session has no XWayland; the window cannot keep its shape, "
+                         "its place or stay on top\n");
+            break;
     }
 }
 

@@ -23,7 +23,8 @@ const QByteArray kRaisedReply = "raised\n";
 constexpr qint64 kLongestLine = 64;
 
 QString hashed(const QString& text) {
-    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
 }
 
 // The file's own path where it exists; otherwise the real folder it would be made in.
@@ -31,7 +32,8 @@ QString resolvedPath(const QString& path) {
     const QFileInfo file(path);
     if (file.exists()) return file.canonicalFilePath();
     const QFileInfo folder(file.absolutePath());
-    const QString base = folder.exists() ? folder.canonicalFilePath() : QDir::cleanPath(folder.absoluteFilePath());
+    const QString base =
+        folder.exists() ? folder.canonicalFilePath() : QDir::cleanPath(folder.absoluteFilePath());
     return base + QLatin1Char('/') + file.fileName();
 }
 
@@ -80,7 +82,9 @@ SingleInstance::SingleInstance(QString key, QString directory)
 // The server goes first, then the lock: a later start that finds the lock free also finds no socket.
 SingleInstance::~SingleInstance() = default;
 
-QString SingleInstance::lockPath() const { return directory_ + QLatin1Char('/') + key_ + QStringLiteral(".lock"); }
+QString SingleInstance::lockPath() const {
+    return directory_ + QLatin1Char('/') + key_ + QStringLiteral(".lock");
+}
 
 QString SingleInstance::serverName() const {
 #ifdef Q_OS_UNIX
@@ -107,15 +111,15 @@ SingleInstance::Outcome SingleInstance::begin(milliseconds patience) {
             return Outcome::Unguarded;
         }
         switch (askOwnerToRaise(milliseconds(millisLeft(deadline)))) {
-        case Ask::Raised:
-            return Outcome::RaisedOther;
-        case Ask::NoReply:
-            return Outcome::OtherSilent;
-        case Ask::NotListening:
-            // The owner is still starting or already ending: look again shortly.
-            if (millisLeft(deadline) == 0) return Outcome::OtherSilent;
-            QThread::msleep(50);
-            break;
+            case Ask::Raised:
+                return Outcome::RaisedOther;
+            case Ask::NoReply:
+                return Outcome::OtherSilent;
+            case Ask::NotListening:
+                // The owner is still starting or already ending: look again shortly.
+                if (millisLeft(deadline) == 0) return Outcome::OtherSilent;
+                QThread::msleep(50);
+                break;
         }
     }
 }
@@ -126,8 +130,8 @@ bool SingleInstance::listen() {
     // We own the lock, so a socket that is still there was left by a process that crashed.
     QLocalServer::removeServer(serverName());
     if (!server_->listen(serverName())) {
-        std::fprintf(stderr, "tapriko: a later start cannot reach this one (%s): %s\n", qPrintable(serverName()),
-                     qPrintable(server_->errorString()));
+        std::fprintf(stderr, "tapriko: a later start cannot reach this one (%s): %s\n",
+                     qPrintable(serverName()), qPrintable(server_->errorString()));
         server_.reset();
         return false;
     }
@@ -152,19 +156,23 @@ SingleInstance::Ask SingleInstance::askOwnerToRaise(milliseconds timeout) const 
 
 std::optional<int> handOverToRunningInstance(SingleInstance& instance) {
     switch (instance.begin(std::chrono::seconds(5))) {
-    case SingleInstance::Outcome::First:
-        return std::nullopt;
-    case SingleInstance::Outcome::Unguarded:
-        std::fprintf(stderr, "tapriko: cannot make the lock %s; a second start over the same settings would not be "
-                     "noticed\n", qPrintable(instance.lockPath()));
-        return std::nullopt;
-    case SingleInstance::Outcome::RaisedOther:
-        std::fprintf(stderr, "tapriko: already running with these settings; brought it to the front\n");
-        return 0;
-    case SingleInstance::Outcome::OtherSilent:
-        std::fprintf(stderr, "tapriko: another Tapriko++ keeps these settings but does not answer; end it, or "
-                     "start with other --settings\n");
-        return 1;
+        case SingleInstance::Outcome::First:
+            return std::nullopt;
+        case SingleInstance::Outcome::Unguarded:
+            std::fprintf(
+                stderr,
+                "tapriko: cannot make the lock %s; a second start over the same settings would not be "
+                "noticed\n",
+                qPrintable(instance.lockPath()));
+            return std::nullopt;
+        case SingleInstance::Outcome::RaisedOther:
+            std::fprintf(stderr, "tapriko: already running with these settings; brought it to the front\n");
+            return 0;
+        case SingleInstance::Outcome::OtherSilent:
+            std::fprintf(stderr,
+                         "tapriko: another Tapriko++ keeps these settings but does not answer; end it, or "
+                         "start with other --settings\n");
+            return 1;
     }
     return 1;
 }

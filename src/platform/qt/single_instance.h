@@ -24,10 +24,10 @@ QString instanceDirectory();
 class SingleInstance {
 public:
     enum class Outcome {
-        First,         // this process owns the settings and runs the device
-        Unguarded,     // no lock could be made (e.g. an unwritable directory); the device runs anyway
-        RaisedOther,   // another process owns the settings and has come to the front
-        OtherSilent,   // another process owns the settings but did not answer in time
+        First,        // this process owns the settings and runs the device
+        Unguarded,    // no lock could be made (e.g. an unwritable directory); the device runs anyway
+        RaisedOther,  // another process owns the settings and has come to the front
+        OtherSilent,  // another process owns the settings but did not answer in time
     };
 
     SingleInstance(QString key, QString directory);
