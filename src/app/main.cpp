@@ -8,11 +8,11 @@
 #include <random>
 
 #include "core/device/device.h"
+#include "platform/qt/platform_choice.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_timers.h"
-#include "platform/qt/platform_choice.h"
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_stores.h"
 #include "platform/qt/shutdown_signals.h"
