@@ -9,7 +9,8 @@ PACKAGES=(
   libsdl2-dev libx11-dev libxkbcommon-dev
   libgtest-dev libgmock-dev
   xvfb xdotool x11-xserver-utils x11-utils imagemagick
-  fonts-noto-cjk
+  fonts-noto-cjk libqt6sql6-sqlite
+  dpkg-dev file desktop-file-utils appstream groff-base python3 openbox
 )
 
 if ! command -v apt-get >/dev/null 2>&1; then

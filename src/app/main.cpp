@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <cstdio>
 #include <random>
 
 #include "core/device/device.h"
+#include "platform/qt/platform_choice.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
@@ -15,6 +17,7 @@
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_stores.h"
 #include "platform/qt/shutdown_signals.h"
+#include "platform/qt/single_instance.h"
 #include "platform/qt/x11_auto_repeat.h"
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/sdl_sound.h"
@@ -48,10 +51,11 @@ struct Options {
     bool back = false;
 };
 
-Options parseOptions(const QApplication& app) {
+Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tapriko++ rapid-fire meter"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption settings(QStringLiteral("settings"), QStringLiteral("Keep the settings in FILE."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption render(QStringLiteral("render-face"),
@@ -101,14 +105,28 @@ int renderFaceToFile(const Options& o) {
     return 0;
 }
 
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tapriko++"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAPRIKO_VERSION));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (qt::asksOnlyForText({argv, argv + argc})) {
+        QCoreApplication textOnly(argc, argv);
+        nameTheProgram();
+        parseOptions(textOnly);  // prints the text and ends the program
+    }
+    qt::preferX11InWaylandSessions(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tapriko++"));
+    nameTheProgram();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tapriko.Tapriko"));
     QApplication::setQuitOnLastWindowClosed(false);
     const Options options = parseOptions(app);
     if (!options.renderFile.isEmpty()) return renderFaceToFile(options);
+    qt::SingleInstance instance(qt::instanceKey(options.settingsFile), qt::instanceDirectory());
+    if (const auto exitCode = qt::handOverToRunningInstance(instance)) return *exitCode;
 
     qt::makeAutoRepeatDetectable();
     qt::QtClock clock;
@@ -125,8 +143,10 @@ int main(int argc, char** argv) {
 
     Device device(platform);
     const ui::PictureBook book(app.devicePixelRatio());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/org.tapriko.Tapriko.svg")));
     ui::DeviceWindow view(device, book);
     window.setWindow(&view);
+    instance.onRaiseRequest = [&window] { window.bringToFront(); };
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
     ui::AnalyzerView analyzer(device, book, canvas, &view);
     analyzer.forwardKey = [&view](const QKeyEvent& e, bool pressed) { view.handleKey(e, pressed); };

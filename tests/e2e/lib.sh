@@ -5,9 +5,11 @@ ARTIFACTS=${ARTIFACTS:-${TMPDIR:-/tmp}/tapriko-e2e-artifacts}
 mkdir -p "$ARTIFACTS"
 XVFB_PID=""
 APP_PID=""
+WM_PID=""
 
 cleanup() {
   [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
+  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$WORK"
 }
@@ -41,11 +43,24 @@ start_display() {
   fail "X display $DISPLAY does not answer"
 }
 
+# Starts openbox on the display, for tests where stacking, minimising or focus matter.
+start_window_manager() {
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  cat "$WORK/openbox.log" >&2
+  fail "openbox did not start"
+}
+
 # app_windows TYPE: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG, ...).
-# Tool tips carry the program's name too, so a search by name alone can find one.
+# Tool tips carry the program's name too, so a search by name alone can find one; --all: the window must
+# match both the process and the name (xdotool matches any one of them by default).
 app_windows() {
   local w
-  for w in $(xdotool search --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null || true); do
+  for w in $(xdotool search --all --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null || true); do
     local types
     types=$(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null || true)
     [[ "$types" == *"_NET_WM_WINDOW_TYPE_TOOLTIP"* ]] && continue

@@ -7,6 +7,7 @@ import os
 
 from .analyzer_controls import make_analyzer_controls
 from .analyzer_screens import make_analyzer_screens
+from .app_icon import make_app_icon
 from .back import make_back, make_reset_and_seals
 from .cursors import make_cursors
 from .faces import make_faces
@@ -24,6 +25,7 @@ FAMILIES = (
     make_cursors,
     make_analyzer_screens,
     make_analyzer_controls,
+    make_app_icon,
 )
 
 

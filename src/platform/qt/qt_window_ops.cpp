@@ -49,6 +49,18 @@ void QtWindowOps::minimise() {
     if (window_) window_->showMinimized();
 }
 
+void QtWindowOps::bringToFront() {
+    if (!window_) return;
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
 void QtWindowOps::disableInputMethod() {
     if (window_) window_->setAttribute(Qt::WA_InputMethodEnabled, false);
 }

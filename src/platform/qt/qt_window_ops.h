@@ -25,6 +25,10 @@ public:
     void activate() override;
     void quit(int exitCode) override;
 
+    // Shows the device in front of other windows, out of the task bar if it was minimised, with an open
+    // dialog of the device in front of it.
+    void bringToFront();
+
     // The shape last given to the window.
     const WindowShape& shape() const { return shape_; }
 
