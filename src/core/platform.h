@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/canvas.h"
 #include "core/geometry.h"
@@ -58,6 +59,18 @@ enum class MessageIcon { None, Information, Critical };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
 
+// One entry of a file dialog's type list: the text shown and the patterns, e.g. "*.jpg;*.jpeg".
+struct FileFilter {
+    std::string description;
+    std::string patterns;
+};
+
+// A picture the user chose from a file, decoded by the platform; the views know how to show it.
+class UserPicture {
+public:
+    virtual ~UserPicture() = default;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -65,6 +78,10 @@ public:
     virtual MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) = 0;
     // Shows the alarm notice modally, centred on the screen; returns once the user has confirmed it.
     virtual void alarmNotice(AlarmNotice& notice) = 0;
+    // The modal file-open dialog: the chosen file, or nothing when the user cancels.
+    virtual std::optional<std::string> openFile(const std::vector<FileFilter>& /*filters*/) { return std::nullopt; }
+    // Decodes a picture file within size and memory limits; null when it is not a readable picture.
+    virtual std::shared_ptr<const UserPicture> readPicture(const std::string& /*path*/) { return nullptr; }
 };
 
 // Outline: rounded rectangle with the given corner ellipse; hole: the ellipse inscribed in `hole`.
@@ -86,6 +103,13 @@ public:
     // Keys reach the device as plain key codes, never through an input method.
     virtual void disableInputMethod() = 0;
     virtual Size screenSize() = 0;
+    // The screen the device is on, in the desktop's pixel coordinates.
+    virtual Rect screenArea() {
+        const Size s = screenSize();
+        return {0, 0, s.width, s.height};
+    }
+    // Gives the keyboard focus back to the device after another of its windows was shown.
+    virtual void focusDevice() {}
     virtual void showPopupMenu(Point screenPos) = 0;
     // Gives the device window the keyboard focus, so that keys reach it after another window of ours.
     virtual void activate() = 0;

@@ -141,6 +141,19 @@ void SimPlatform::alarmNotice(AlarmNotice& notice) {
     notices.push_back({notice.message(), topmost, opened, elapsedMs(), beeps - beepsBefore});
 }
 
+std::optional<std::string> SimPlatform::openFile(const std::vector<FileFilter>& filters) {
+    fileDialogs.push_back(filters);
+    if (fileChoices.empty()) return std::nullopt;
+    auto choice = std::move(fileChoices.front());
+    fileChoices.pop_front();
+    return choice;
+}
+
+std::shared_ptr<const UserPicture> SimPlatform::readPicture(const std::string& path) {
+    if (!pictureFiles.contains(path)) return nullptr;
+    return std::make_shared<Picture>(path);
+}
+
 std::optional<std::string> SimPlatform::value(const std::string& section, const std::string& key) const {
     const auto it = store.find(section + "/" + key);
     if (it == store.end()) return std::nullopt;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -74,12 +75,23 @@ public:
     std::vector<RecordedNotice> notices;
     // How long the user takes to press OK on an alarm notice; time runs and timers fire meanwhile.
     double noticeOkAfterMs = 1000;
+    // The file dialog's next answers (a path, or nothing for Cancel); Cancel when empty.
+    std::deque<std::optional<std::string>> fileChoices;
+    std::vector<std::vector<FileFilter>> fileDialogs;  // the filters of every file dialog shown
+    // Files that read as pictures; any other path is not a readable picture.
+    std::set<std::string> pictureFiles;
+    struct Picture : UserPicture {
+        explicit Picture(std::string p) : path(std::move(p)) {}
+        std::string path;
+    };
 
     // ---- window ----
     bool alwaysOnTop = false;
     std::optional<WindowShape> shape;
     Point windowPos;
     Size screen{1024, 768};
+    Point screenOrigin;  // of the screen the device is on, within the desktop
+    int focusCount = 0;  // times the device was given the keyboard focus back
     bool minimised = false;
     bool inputMethodDisabled = false;
     int popupCount = 0;
@@ -108,6 +120,8 @@ public:
     // Dialogs
     MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) override;
     void alarmNotice(AlarmNotice& notice) override;
+    std::optional<std::string> openFile(const std::vector<FileFilter>& filters) override;
+    std::shared_ptr<const UserPicture> readPicture(const std::string& path) override;
     // WindowOps
     void setAlwaysOnTop(bool onTop) override { alwaysOnTop = onTop; }
     void setShape(const WindowShape& s) override {
@@ -119,6 +133,10 @@ public:
     void minimise() override { minimised = true; }
     void disableInputMethod() override { inputMethodDisabled = true; }
     Size screenSize() override { return screen; }
+    Rect screenArea() override {
+        return {screenOrigin.x, screenOrigin.y, screenOrigin.x + screen.width, screenOrigin.y + screen.height};
+    }
+    void focusDevice() override { ++focusCount; }
     void showPopupMenu(Point) override { ++popupCount; }
     int activations = 0;
     void activate() override { ++activations; }
