@@ -25,6 +25,7 @@
 #include "ui/analyzer/analyzer_view.h"
 #include "ui/device_window.h"
 #include "ui/face_render.h"
+#include "ui/game_windows.h"
 
 namespace {
 
@@ -145,6 +146,7 @@ int main(int argc, char** argv) {
     const ui::PictureBook book(app.devicePixelRatio());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/org.tapriko.Tapriko.svg")));
     ui::DeviceWindow view(device, book);
+    ui::GameWindows games(device, book, view);
     window.setWindow(&view);
     instance.onRaiseRequest = [&window] { window.bringToFront(); };
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };

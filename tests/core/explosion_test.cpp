@@ -172,8 +172,11 @@ TEST_F(ExplosionScenario, ANewRunDuringTheExplosionLetsTheOlderOneFinish) {
     // The new run closed the explosion windows; the older blast's next frame opened them again.
     EXPECT_NEAR(first(W::EXPROSE, hidden, success + 400)->ms - success, 480, 2);
     // The older blast leaves the new run's panels alone; they meet at the centre.
-    for (const auto& c : changes)
-        if (c.ms > kStart + 3100 && c.window == W::VELMIN_1) EXPECT_TRUE(c.model.visible) << c.ms;
+    for (const auto& c : changes) {
+        if (c.ms > kStart + 3100 && c.window == W::VELMIN_1) {
+            EXPECT_TRUE(c.model.visible) << c.ms;
+        }
+    }
     EXPECT_EQ(window(W::VELMIN_1).pos, kCentre);
     EXPECT_EQ(sc.dev.s.explosionBusy, 0);
 }

@@ -16,9 +16,15 @@ public:
     void alarmNotice(AlarmNotice& notice) override {
         if (showAlarmNotice) showAlarmNotice(notice);
     }
+    std::optional<std::string> openFile(const std::vector<FileFilter>& filters) override;
+    std::shared_ptr<const UserPicture> readPicture(const std::string& path) override;
+
+    // "ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)" with "*.bmp" reads as it stands; other entries get their patterns in brackets.
+    static QString filterText(const std::vector<FileFilter>& filters);
 
 private:
     QPointer<QWidget> owner_;
+    QString lastFolder_;
 };
 
 }  // namespace tap::qt

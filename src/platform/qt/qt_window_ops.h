@@ -21,6 +21,8 @@ public:
     void minimise() override;
     void disableInputMethod() override;
     Size screenSize() override;
+    Rect screenArea() override;
+    void focusDevice() override;
     void showPopupMenu(Point screenPos) override;
     void activate() override;
     void quit(int exitCode) override;
