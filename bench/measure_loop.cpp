@@ -5,8 +5,6 @@
 // An injector thread puts each press and release into the interface thread's event queue at its due time,
 // as the window system would; the device's dispatcher handles it inside the measuring loop's yield. The
 // press-time error is the time the core gave a press against the time it was put in.
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -19,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_platform.h"
 #include "core/device/device.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
@@ -32,53 +31,7 @@
 namespace {
 
 using namespace tap;
-
-// Lets events in and returns at once: what a loop that spins does.
-class SpinningPump : public EventPump {
-  public:
-    void yield(Millis) override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-    void post(std::function<void()> task) override {
-        QMetaObject::invokeMethod(&context_, std::move(task), Qt::QueuedConnection);
-    }
-
-  private:
-    QObject context_;
-};
-
-// Nobody is there to answer a box; count them and answer OK.
-class AnsweringDialogs : public Dialogs {
-  public:
-    int shown = 0;
-    MessageAnswer messageBox(const std::string&, MessageIcon, MessageButtons) override {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-    void alarmNotice(AlarmNotice&) override {}
-};
-
-struct NoPads : GamePads {
-    std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
-};
-struct Silent : Sound {
-    void beep() override {}
-};
-struct FixedRandom : RandomSource {
-    double next() override { return 0.5; }
-};
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    auto sec = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return sec(u.ru_utime) + sec(u.ru_stime);
-}
-
-double percentile(std::vector<double> v, double p) {
-    if (v.empty()) return 0;
-    std::sort(v.begin(), v.end());
-    const auto i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[std::min(i, v.size() - 1)];
-}
+using namespace tap::bench;
 
 struct Result {
     int injected = 0;

@@ -1,5 +1,7 @@
 #include "core/appearance/explosion_game.h"
 
+#include <algorithm>
+
 #include "core/appearance/explosion_path.h"
 #include "core/appearance/picture_runs.h"
 #include "core/device/device.h"
@@ -8,6 +10,7 @@ namespace tap {
 
 namespace {
 constexpr int kOutlineOx = 14, kOutlineOy = 6;
+constexpr Millis kMinWait = Millis::fromMs(1);
 }  // namespace
 
 void ExplosionGame::enterMode() { d_.display.blastEntryDisplay(); }
@@ -54,7 +57,10 @@ void ExplosionGame::loop() {
         if (s.explosionBusy != 0) moveRun(now);
         effect_.advance(now);
         d_.pad.poll();
-        d_.yieldFor(kFrame);
+        // Wake for the next frame, not a whole frame after an early wake-up, and not after the meeting.
+        const Millis next = std::min(lastFrame_ + kFrame, start_ + Millis::fromMs(explosion::kMeet));
+        const Millis untilFrame = next - d_.p.clock.tickNow();
+        d_.yieldFor(s.explosionBusy != 0 ? std::clamp(untilFrame, kMinWait, kFrame) : kFrame);
     }
     if (liveLoop_ == me) liveLoop_ = 0;
 }

@@ -14,7 +14,6 @@ public:
     explicit Region(std::vector<Rect> rects);
 
     const std::vector<Rect>& rects() const { return rects_; }
-    bool empty() const { return rects_.empty(); }
     bool contains(Point p) const;
     // Pixels covered, counting each once.
     long long area() const;
