@@ -89,16 +89,18 @@ Result measure(EventPump& pump) {
 }
 
 void print(const char* name, const Result& r) {
-    std::printf("%-22s run %7.1f ms | legs 2-3: panel moves %4d (%6.1f a second) | gap p99 %5.1f max %5.1f ms | "
-                "CPU %5.1f %% of the run\n",
-                name, r.runMs, r.moves, r.movesPerSecond, r.gapP99, r.gapMax, 100.0 * r.cpuShare);
+    std::printf(
+        "%-22s run %7.1f ms | legs 2-3: panel moves %4d (%6.1f a second) | gap p99 %5.1f max %5.1f ms | "
+        "CPU %5.1f %% of the run\n",
+        name, r.runMs, r.moves, r.movesPerSecond, r.gapP99, r.gapMax, 100.0 * r.cpuShare);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     // Without a display the moves are counted all the same, on Qt's offscreen windows.
-    if (qgetenv("DISPLAY").isEmpty() && qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qgetenv("DISPLAY").isEmpty() && qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     qt::QtEventPump ours;
     const Result a = measure(ours);

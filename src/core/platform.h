@@ -79,7 +79,9 @@ public:
     // Shows the alarm notice modally, centred on the screen; returns once the user has confirmed it.
     virtual void alarmNotice(AlarmNotice& notice) = 0;
     // The modal file-open dialog: the chosen file, or nothing when the user cancels.
-    virtual std::optional<std::string> openFile(const std::vector<FileFilter>& /*filters*/) { return std::nullopt; }
+    virtual std::optional<std::string> openFile(const std::vector<FileFilter>& /*filters*/) {
+        return std::nullopt;
+    }
     // Decodes a picture file within size and memory limits; null when it is not a readable picture.
     virtual std::shared_ptr<const UserPicture> readPicture(const std::string& /*path*/) { return nullptr; }
 };

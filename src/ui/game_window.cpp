@@ -20,8 +20,10 @@ void GameWindow::follow(const WindowModel& m) {
     if (this->size() != size) setFixedSize(size);
     if (m.shape != shape_) {
         shape_ = m.shape;
-        if (shape_) setMask(maskOf(*shape_));
-        else clearMask();
+        if (shape_)
+            setMask(maskOf(*shape_));
+        else
+            clearMask();
     }
     if (m.picture != picture_) {
         picture_ = m.picture;

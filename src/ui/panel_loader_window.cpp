@@ -11,7 +11,9 @@
 namespace tap::ui {
 
 namespace {
-QRect rectOf(const Rect& r) { return {r.left, r.top, r.width(), r.height()}; }
+QRect rectOf(const Rect& r) {
+    return {r.left, r.top, r.width(), r.height()};
+}
 }  // namespace
 
 // The preview: the chosen picture from its top-left corner, cut to the panels' size.
@@ -73,6 +75,8 @@ void PanelLoaderWindow::follow(const WindowModel& m) {
     }
 }
 
-void PanelLoaderWindow::reject() { actions_.close(); }
+void PanelLoaderWindow::reject() {
+    actions_.close();
+}
 
 }  // namespace tap::ui

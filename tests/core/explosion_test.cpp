@@ -22,7 +22,7 @@ struct Change {
 struct ExplosionScenario : ::testing::Test {
     Scenario sc;
     std::vector<Change> changes;
-    static constexpr double kStart = 100;  // START of the first run
+    static constexpr double kStart = 100;      // START of the first run
     static constexpr Point kCentre{444, 316};  // a 136 x 136 panel centred on 1024 x 768
 
     void SetUp() override {
@@ -30,7 +30,9 @@ struct ExplosionScenario : ::testing::Test {
         sc.stored("MODE", "SELECT", "4");
         ASSERT_TRUE(sc.start());
         ASSERT_EQ(sc.dev.s.modeNo, 4);
-        sc.dev.windows.onChange = [this](W w) { changes.push_back({sc.sim.elapsedMs(), w, sc.dev.windows[w]}); };
+        sc.dev.windows.onChange = [this](W w) {
+            changes.push_back({sc.sim.elapsedMs(), w, sc.dev.windows[w]});
+        };
     }
     const WindowModel& window(W w) const { return sc.dev.windows[w]; }
     void at(double t, std::function<void()> f) { sc.sim.at(t, std::move(f)); }
@@ -162,7 +164,8 @@ TEST_F(ExplosionScenario, ANewRunDuringTheExplosionLetsTheOlderOneFinish) {
         sc.startButton();  // about 200 ms into the blast
     });
     const auto newRun = record(kStart + 3150, [this] {
-        return std::tuple{sc.dev.s.explosionBusy, sc.display(), window(W::VELMIN_2).visible, window(W::s80000).visible};
+        return std::tuple{sc.dev.s.explosionBusy, sc.display(), window(W::VELMIN_2).visible,
+                          window(W::s80000).visible};
     });
     sc.sim.runUntil(kStart + 9000);
     EXPECT_EQ(*newRun, std::make_tuple(i16{-1}, std::string("___0|16"), true, false));

@@ -113,21 +113,24 @@ TEST(RunTables, HaveTheirCountsAndFirstRuns) {
     EXPECT_EQ(std::size(runs::kPanelOutline), 31u);
     for (std::size_t i = 0; i < std::size(runs::kPanelOutline); ++i)
         EXPECT_EQ(runs::kPanelOutline[i].y, static_cast<int>(i)) << "one run a row, rows 0 to 30";
-    EXPECT_EQ(head(runs::kPanelOutline, 5), (std::vector<tap::Run>{{6, 0, 11}, {4, 1, 16}, {3, 2, 18}, {2, 3, 19},
-                                                              {1, 4, 21}}));
+    EXPECT_EQ(head(runs::kPanelOutline, 5),
+              (std::vector<tap::Run>{{6, 0, 11}, {4, 1, 16}, {3, 2, 18}, {2, 3, 19}, {1, 4, 21}}));
     EXPECT_EQ(std::size(runs::kExplosion0), 22u);
     EXPECT_EQ(std::size(runs::kExplosion1), 26u);
     EXPECT_EQ(std::size(runs::kExplosion2), 32u);
     EXPECT_EQ(std::size(runs::kExplosion3), 78u);
     EXPECT_EQ(std::size(runs::kBonus), 117u);
-    const std::vector<tap::Run> flash{{7, 1, 4},   {23, 1, 4},  {4, 2, 10},  {20, 2, 10},  {2, 3, 14},  {18, 3, 14},
-                                 {2, 4, 14},  {18, 4, 14}, {1, 5, 32},  {1, 6, 32},   {1, 7, 32},  {1, 8, 32},
-                                 {1, 9, 32},  {1, 10, 32}, {18, 11, 14}, {2, 11, 14}, {18, 12, 14}, {2, 12, 14},
-                                 {20, 13, 10}, {4, 13, 10}, {23, 14, 4}, {7, 14, 4}};
+    const std::vector<tap::Run> flash{{7, 1, 4},   {23, 1, 4},   {4, 2, 10},  {20, 2, 10},  {2, 3, 14},
+                                      {18, 3, 14}, {2, 4, 14},   {18, 4, 14}, {1, 5, 32},   {1, 6, 32},
+                                      {1, 7, 32},  {1, 8, 32},   {1, 9, 32},  {1, 10, 32},  {18, 11, 14},
+                                      {2, 11, 14}, {18, 12, 14}, {2, 12, 14}, {20, 13, 10}, {4, 13, 10},
+                                      {23, 14, 4}, {7, 14, 4}};
     EXPECT_EQ(head(runs::kExplosion0, 22), flash);
-    EXPECT_EQ(head(runs::kExplosion1, 4), (std::vector<tap::Run>{{6, 0, 6}, {22, 0, 6}, {4, 1, 10}, {20, 1, 10}}));
-    EXPECT_EQ(head(runs::kExplosion2, 6),
-              (std::vector<tap::Run>{{6, 0, 6}, {22, 0, 6}, {4, 1, 10}, {20, 1, 10}, {4, 2, 10}, {20, 2, 10}}));
+    EXPECT_EQ(head(runs::kExplosion1, 4),
+              (std::vector<tap::Run>{{6, 0, 6}, {22, 0, 6}, {4, 1, 10}, {20, 1, 10}}));
+    EXPECT_EQ(
+        head(runs::kExplosion2, 6),
+        (std::vector<tap::Run>{{6, 0, 6}, {22, 0, 6}, {4, 1, 10}, {20, 1, 10}, {4, 2, 10}, {20, 2, 10}}));
 }
 
 TEST(RunTables, PanelQuartersTogetherMakeTheWholeOutline) {
@@ -140,7 +143,8 @@ TEST(RunTables, PanelQuartersTogetherMakeTheWholeOutline) {
         quarters += part.area();
         // Each panel window is 120 wide: nothing of its quarter is cut off.
         EXPECT_LE(part.bounds().right, 120) << i;
-        for (const Rect& r : part.rects()) EXPECT_TRUE(q.contains({r.left, r.top}) && r.right <= q.right) << i;
+        for (const Rect& r : part.rects())
+            EXPECT_TRUE(q.contains({r.left, r.top}) && r.right <= q.right) << i;
     }
     EXPECT_EQ(quarters, outline.area());
     EXPECT_TRUE(outline.contains({68, 68}));

@@ -25,8 +25,7 @@ struct SlotScenario : ::testing::Test {
     // The four large digits every 10 ms from `from` to `to`.
     Readings watch(double from, double to) {
         auto seen = std::make_shared<std::vector<std::string>>();
-        for (double t = from; t < to; t += 10)
-            sc.sim.at(t, [this, seen] { seen->push_back(reels()); });
+        for (double t = from; t < to; t += 10) sc.sim.at(t, [this, seen] { seen->push_back(reels()); });
         return seen;
     }
     // Presses A at the given times; returns what the digits showed as each press arrived.

@@ -57,12 +57,17 @@ start_window_manager() {
 
 # game_window NAME: the id of the program's visible game window NAME (VELMIN_1 ... s80000), empty when
 # it is hidden.
-game_window() {
-  xdotool search --all --pid "$APP_PID" --onlyvisible --name "Tapriko\\+\\+ $1\$" 2>/dev/null | head -n1 || true
+game_window() { titled_window "Tapriko\\+\\+ $1\$"; }
+
+# titled_window PATTERN: the id of the program's visible window whose title matches PATTERN, or empty.
+titled_window() {
+  xdotool search --all --pid "$APP_PID" --onlyvisible --name "$1" 2>/dev/null | head -n1 || true
 }
 
 # position_of WINDOW: "x y" of a window on the screen.
-position_of() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x=$2} /^Y=/ {y=$2} END {print x, y}'; }
+position_of() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x=$2} /^Y=/ {y=$2} END {print x, y}'
+}
 
 # app_windows TYPE: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG, ...).
 # Tool tips carry the program's name too, so a search by name alone can find one; --all: the window must

@@ -70,7 +70,7 @@ sleep 4.2
 xdotool mousemove 512 384 click --repeat 2 --delay 80 1
 loader=""
 for _ in $(seq 20); do
-  loader=$(xdotool search --onlyvisible --name 'ヴェルミンスキンセレクター' 2>/dev/null | head -n1 || true)
+  loader=$(titled_window 'ヴェルミンスキンセレクター')
   [ -n "$loader" ] && break
   sleep 0.1
 done
@@ -78,35 +78,37 @@ done
 read -r LX LY <<<"$(position_of "$loader")"
 preview() { import -window root -crop 136x136+$((LX + 16))+$((LY + 14)) "$WORK/$1.png" 2>/dev/null; }
 preview empty
-# load_file PATH: "読込む", then the file typed into the file dialog.
+# load_file PATH: "読込む", then the file typed into the file dialog; LOAD_MS: from Return until the dialog
+# had gone.
 load_file() {
   xdotool mousemove $((LX + 204)) $((LY + 19)) click 1
   for _ in $(seq 40); do
-    [ -n "$(xdotool search --all --pid "$APP_PID" --onlyvisible --name 'ファイルを開く' 2>/dev/null || true)" ] && break
+    [ -n "$(titled_window 'ファイルを開く')" ] && break
     sleep 0.05
   done
-  [ -n "$(xdotool search --all --pid "$APP_PID" --onlyvisible --name 'ファイルを開く' 2>/dev/null || true)" ] ||
-    fail "読込む opens no file dialog"
+  [ -n "$(titled_window 'ファイルを開く')" ] || fail "読込む opens no file dialog"
   sleep 0.3
   xdotool type --delay 10 "$1"
   local started
   started=$(date +%s%N)
   xdotool key Return
   for _ in $(seq 40); do
-    [ -z "$(xdotool search --all --pid "$APP_PID" --onlyvisible --name 'ファイルを開く' 2>/dev/null || true)" ] && break
+    [ -z "$(titled_window 'ファイルを開く')" ] && break
     sleep 0.05
   done
-  echo $((($(date +%s%N) - started) / 1000000))
+  LOAD_MS=$((($(date +%s%N) - started) / 1000000))
 }
 # A bitmap header that claims 20 000 x 20 000 pixels.
 python3 - "$WORK/huge.bmp" <<'PY'
 import struct, sys
 w = h = 20000
 image = w * 3 * h
-head = b"BM" + struct.pack("<IHHI", 54 + image, 0, 0, 54) + struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, image, 2835, 2835, 0, 0)
-open(sys.argv[1], "wb").write(head + b"\x40" * 65536)
+head = b"BM" + struct.pack("<IHHI", 54 + image, 0, 0, 54)
+info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, image, 2835, 2835, 0, 0)
+open(sys.argv[1], "wb").write(head + info + b"\x40" * 65536)
 PY
-took=$(load_file "$WORK/huge.bmp")
+load_file "$WORK/huge.bmp"
+took=$LOAD_MS
 [ "$took" -lt 1000 ] || fail "the huge picture took $took ms to refuse"
 peak=$(awk '/VmHWM/ {print int($2 / 1024)}' "/proc/$APP_PID/status")
 [ "$peak" -lt 200 ] || fail "the program's memory peaked at $peak MB"
@@ -114,21 +116,21 @@ preview after_huge
 same empty after_huge || fail "the refused picture changed the preview"
 
 convert -size 160x160 gradient:'#2a6fd6'-'#f2d13a' "$WORK/mine.bmp"
-load_file "$WORK/mine.bmp" >/dev/null
+load_file "$WORK/mine.bmp"
 preview mine
 same empty mine && fail "the bitmap does not show in the preview"
 screenshot games_loader
 
 xdotool mousemove $((LX + 204)) $((LY + 83)) click 1  # "閉じる"
 sleep 0.3
-[ -z "$(xdotool search --onlyvisible --name 'ヴェルミンスキンセレクター' 2>/dev/null || true)" ] || fail "the loader does not close"
+[ -z "$(titled_window 'ヴェルミンスキンセレクター')" ] || fail "the loader does not close"
 focus_device
 xdotool key x
 sleep 4.3
 screenshot games_own_panels
 # The panels met at the centre show the bitmap (blue at its top, the default picture is orange there).
-colour=$(convert "$ARTIFACTS/games_own_panels.png" -format '%[fx:int(255*p{484,340}.r)] %[fx:int(255*p{484,340}.b)]' info:)
-read -r red blue <<<"$colour"
+read -r red blue <<<"$(convert "$ARTIFACTS/games_own_panels.png" \
+  -format '%[fx:int(255*p{484,340}.r)] %[fx:int(255*p{484,340}.b)]' info:)"
 [ "$blue" -gt "$red" ] || fail "the panels do not show the loaded bitmap (red $red, blue $blue)"
 stop_tapriko
 echo "games: ok (huge picture refused in $took ms, peak memory $peak MB)"

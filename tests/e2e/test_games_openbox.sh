@@ -20,7 +20,8 @@ w=$(game_window VELMIN_1)
 [ -n "$w" ] || fail "the panels are not shown"
 read -r PX PY <<<"$(position_of "$w")"
 # The critter's forehead, where the panels met over the device: orange, not the device's cream.
-blue=$(convert "$ARTIFACTS/games_openbox_met.png" -format "%[fx:int(255*p{$((PX + 68)),$((PY + 30))}.b)]" info:)
+forehead="p{$((PX + 68)),$((PY + 30))}"
+blue=$(convert "$ARTIFACTS/games_openbox_met.png" -format "%[fx:int(255*$forehead.b)]" info:)
 [ "$blue" -lt 160 ] || fail "the panels are under the device (blue $blue at the critter's forehead)"
 
 # No focusing from here on: the keys must still reach the device.

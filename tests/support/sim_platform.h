@@ -134,7 +134,8 @@ public:
     void disableInputMethod() override { inputMethodDisabled = true; }
     Size screenSize() override { return screen; }
     Rect screenArea() override {
-        return {screenOrigin.x, screenOrigin.y, screenOrigin.x + screen.width, screenOrigin.y + screen.height};
+        const Point o = screenOrigin;
+        return {o.x, o.y, o.x + screen.width, o.y + screen.height};
     }
     void focusDevice() override { ++focusCount; }
     void showPopupMenu(Point) override { ++popupCount; }

@@ -1,14 +1,16 @@
 // The game windows under a real Qt window system: their pictures against the run tables that shape
 // them, the masks and pictures the views take from the core, and picture files read under limits.
+#include "ui/game_windows.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <fstream>
 #include <span>
 #include <string>
@@ -17,7 +19,6 @@
 #include "platform/qt/picture_files.h"
 #include "platform/qt/qt_window_ops.h"
 #include "tests/support/scenario.h"
-#include "ui/game_windows.h"
 #include "ui/window_picture.h"
 
 namespace tap {
@@ -60,7 +61,8 @@ TEST(GamePictures, RunTablesLieInsideTheOpaquePartOfTheirPictures) {
                 EXPECT_LE(r.right, size.width) << t.name;
                 EXPECT_LE(r.bottom, size.height) << t.name;
                 for (int y = r.top * dpr; y < r.bottom * dpr; ++y)
-                    for (int x = r.left * dpr; x < r.right * dpr; ++x) transparent += qAlpha(img.pixel(x, y)) < 255;
+                    for (int x = r.left * dpr; x < r.right * dpr; ++x)
+                        transparent += qAlpha(img.pixel(x, y)) < 255;
             }
             EXPECT_EQ(transparent, 0) << t.name << " at " << dpr;
         }
@@ -198,8 +200,8 @@ TEST_F(PictureFiles, HostileAndHugeFilesAreRefusedQuicklyWithinTheMemoryLimit) {
         dir.path(),
     };
     ASSERT_EQ(mkfifo(path("pipe.bmp").toLocal8Bit().constData(), 0600), 0);
-    for (const QString& f : {files[0], files[1], files[2], files[3], files[4], files[5], files[6], files[7],
-                             path("pipe.bmp")}) {
+    for (const QString& f :
+         {files[0], files[1], files[2], files[3], files[4], files[5], files[6], files[7], path("pipe.bmp")}) {
         QElapsedTimer clock;
         clock.start();
         EXPECT_EQ(qt::readPictureFile(f, kPanel), nullptr) << f.toStdString();

@@ -154,6 +154,7 @@ def write_header():
         "// Window shapes as runs of 4-pixel cells that trace the opaque part of each picture.",
         '#include "core/appearance/run_table.h"',
         "",
+        "// clang-format off",
         "namespace tap::runs {",
     ]
     for name, comment, runs, ox, oy in TABLES:
@@ -169,6 +170,6 @@ def write_header():
             row += item
         lines.append(row)
         lines.append("};")
-    lines += ["", "}  // namespace tap::runs", ""]
+    lines += ["", "}  // namespace tap::runs", "// clang-format on", ""]
     with open(HEADER, "w", encoding="utf-8") as f:
         f.write("\n".join(lines))

@@ -13,11 +13,16 @@ constexpr int kUpperOffset = 4, kLowerOffset = 68;
 
 std::span<const Run> runsOfStyle(i16 style) {
     switch (style) {
-        case 0: return runs::kExplosion0;
-        case 1: return runs::kExplosion1;
-        case 2: return runs::kExplosion2;
-        case 3: return runs::kExplosion3;
-        default: return runs::kBonus;
+        case 0:
+            return runs::kExplosion0;
+        case 1:
+            return runs::kExplosion1;
+        case 2:
+            return runs::kExplosion2;
+        case 3:
+            return runs::kExplosion3;
+        default:
+            return runs::kBonus;
     }
 }
 }  // namespace
@@ -74,7 +79,8 @@ void ExplosionEffect::step(Blast& b, Millis now) {
                 b.stage = 7;
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -86,7 +92,8 @@ void ExplosionEffect::make_rgn_exprose(i16 style, const Blast& blast) {
         windows.show(SecondaryWindow::s80000);
         bonusRun_ = blast.run;
     } else {
-        const WindowPicture frame{{PicTable::Game, static_cast<std::int8_t>(pics::Explosion0 + style)}, nullptr};
+        const WindowPicture frame{{PicTable::Game, static_cast<std::int8_t>(pics::Explosion0 + style)},
+                                  nullptr};
         windows.setPicture(SecondaryWindow::EXPROSE, frame);
         windows.setPicture(SecondaryWindow::EXPROSE2, frame);
         windows.setShape(SecondaryWindow::EXPROSE, regionOfRuns(runs, 0, kUpperOffset));
@@ -103,7 +110,8 @@ void ExplosionEffect::make_rgn_exprose(i16 style, const Blast& blast) {
 
 void ExplosionEffect::end() {
     auto& windows = d_.windows;
-    for (auto w : {SecondaryWindow::EXPROSE, SecondaryWindow::EXPROSE2, SecondaryWindow::s80000}) windows.hide(w);
+    for (auto w : {SecondaryWindow::EXPROSE, SecondaryWindow::EXPROSE2, SecondaryWindow::s80000})
+        windows.hide(w);
     blasts_.clear();
 }
 

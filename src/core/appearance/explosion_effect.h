@@ -34,10 +34,10 @@ public:
 private:
     struct Blast {
         int run;
-        Millis at;        // the success
-        i16 stage;        // 1 ... 6 pending, 7 over
-        Point upper;      // where panel 1 stopped
-        Point lower;      // where panel 3 stopped
+        Millis at;    // the success
+        i16 stage;    // 1 ... 6 pending, 7 over
+        Point upper;  // where panel 1 stopped
+        Point lower;  // where panel 3 stopped
     };
     // Style 0-3: explosion frame 0-3 in both explosion windows; style 4: the bonus window.
     void make_rgn_exprose(i16 style, const Blast& blast);

@@ -13,7 +13,9 @@ constexpr int kOutlineOx = 14, kOutlineOy = 6;
 constexpr Millis kMinWait = Millis::fromMs(1);
 }  // namespace
 
-void ExplosionGame::enterMode() { d_.display.blastEntryDisplay(); }
+void ExplosionGame::enterMode() {
+    d_.display.blastEntryDisplay();
+}
 
 void ExplosionGame::run() {
     auto& s = d_.s;

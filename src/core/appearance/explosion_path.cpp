@@ -5,7 +5,8 @@
 namespace tap::explosion {
 
 Point centreOf(const Rect& screen, Size panel) {
-    return {screen.left + (screen.width() - panel.width) / 2, screen.top + (screen.height() - panel.height) / 2};
+    return {screen.left + (screen.width() - panel.width) / 2,
+            screen.top + (screen.height() - panel.height) / 2};
 }
 
 PanelStep panelsAt(Millis elapsed, Point centre) {

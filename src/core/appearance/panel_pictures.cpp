@@ -28,7 +28,9 @@ void PanelPictures::loadPanels() {
     windows.setPicture(SecondaryWindow::velmin, kEmptyPreview);
 }
 
-void PanelPictures::Image1_DblClick() { d_.windows.show(SecondaryWindow::velmin); }
+void PanelPictures::Image1_DblClick() {
+    d_.windows.show(SecondaryWindow::velmin);
+}
 
 void PanelPictures::Command1_Click() {
     const auto path = d_.p.dialogs.openFile(fileFilters());
@@ -45,7 +47,9 @@ void PanelPictures::Command2_Click() {
     showOnPanels(kDefaultPanel);
 }
 
-void PanelPictures::Command3_Click() { d_.windows.hide(SecondaryWindow::velmin); }
+void PanelPictures::Command3_Click() {
+    d_.windows.hide(SecondaryWindow::velmin);
+}
 
 void PanelPictures::showOnPanels(const WindowPicture& picture) {
     for (auto w : kPanelWindows) d_.windows.setPicture(w, picture);

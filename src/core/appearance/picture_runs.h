@@ -3,6 +3,7 @@
 // Window shapes as runs of 4-pixel cells that trace the opaque part of each picture.
 #include "core/appearance/run_table.h"
 
+// clang-format off
 namespace tap::runs {
 
 // outline of the panel picture (offsets 14, 6)
@@ -71,3 +72,4 @@ inline constexpr Run kBonus[] = {
 };
 
 }  // namespace tap::runs
+// clang-format on

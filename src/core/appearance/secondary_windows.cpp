@@ -10,22 +10,30 @@ void SecondaryWindows::set(SecondaryWindow w, T WindowModel::*field, T value) {
     if (onChange) onChange(w);
 }
 
-void SecondaryWindows::load(SecondaryWindow w) { set(w, &WindowModel::loaded, true); }
+void SecondaryWindows::load(SecondaryWindow w) {
+    set(w, &WindowModel::loaded, true);
+}
 
 void SecondaryWindows::show(SecondaryWindow w) {
     windows_[index(w)].loaded = true;
     set(w, &WindowModel::visible, true);
 }
 
-void SecondaryWindows::hide(SecondaryWindow w) { set(w, &WindowModel::visible, false); }
+void SecondaryWindows::hide(SecondaryWindow w) {
+    set(w, &WindowModel::visible, false);
+}
 
 void SecondaryWindows::hidePanels() {
     for (auto w : kPanelWindows) hide(w);
 }
 
-void SecondaryWindows::move(SecondaryWindow w, Point topLeft) { set(w, &WindowModel::pos, topLeft); }
+void SecondaryWindows::move(SecondaryWindow w, Point topLeft) {
+    set(w, &WindowModel::pos, topLeft);
+}
 
-void SecondaryWindows::resize(SecondaryWindow w, Size size) { set(w, &WindowModel::size, size); }
+void SecondaryWindows::resize(SecondaryWindow w, Size size) {
+    set(w, &WindowModel::size, size);
+}
 
 void SecondaryWindows::setPicture(SecondaryWindow w, WindowPicture picture) {
     set(w, &WindowModel::picture, std::move(picture));

@@ -14,10 +14,21 @@
 
 namespace tap {
 
-enum class SecondaryWindow { VELMIN_1, VELMIN_2, VELMIN_3, VELMIN_4, EXPROSE, EXPROSE2, s80000, velmin, Count };
+enum class SecondaryWindow {
+    VELMIN_1,
+    VELMIN_2,
+    VELMIN_3,
+    VELMIN_4,
+    EXPROSE,
+    EXPROSE2,
+    s80000,
+    velmin,
+    Count
+};
 
-constexpr std::array<SecondaryWindow, 4> kPanelWindows = {SecondaryWindow::VELMIN_1, SecondaryWindow::VELMIN_2,
-                                                          SecondaryWindow::VELMIN_3, SecondaryWindow::VELMIN_4};
+constexpr std::array<SecondaryWindow, 4> kPanelWindows = {
+    SecondaryWindow::VELMIN_1, SecondaryWindow::VELMIN_2, SecondaryWindow::VELMIN_3,
+    SecondaryWindow::VELMIN_4};
 
 // One of our pictures, or a picture the user chose, which is shown instead when present.
 struct WindowPicture {

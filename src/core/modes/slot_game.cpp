@@ -66,7 +66,8 @@ void SlotGame::Mode_Slot() {
 
 void SlotGame::showReels(const std::array<std::int16_t, 4>& reels, bool fourReels) {
     // In a three-reel game the left position keeps its blank.
-    for (std::size_t p = fourReels ? 0 : 1; p < reels.size(); ++p) d_.display.setLarge(kReelPositions[p], reels[p]);
+    for (std::size_t p = fourReels ? 0 : 1; p < reels.size(); ++p)
+        d_.display.setLarge(kReelPositions[p], reels[p]);
 }
 
 }  // namespace tap

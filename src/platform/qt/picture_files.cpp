@@ -40,7 +40,8 @@ bool bitmapComplete(const QString& path, qint64 fileSize) {
 }
 }  // namespace
 
-std::shared_ptr<const QtUserPicture> readPictureFile(const QString& path, QSize kept, const PictureLimits& limits) {
+std::shared_ptr<const QtUserPicture> readPictureFile(const QString& path, QSize kept,
+                                                     const PictureLimits& limits) {
     const QFileInfo info(path);
     // Only plain files: a pipe or a device could block the reader for good.
     if (!info.isFile() || info.size() <= 0 || info.size() > limits.maxFileBytes) return nullptr;

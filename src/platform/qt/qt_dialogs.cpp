@@ -39,8 +39,8 @@ QString QtDialogs::filterText(const std::vector<FileFilter>& filters) {
 }
 
 std::optional<std::string> QtDialogs::openFile(const std::vector<FileFilter>& filters) {
-    const QString path =
-        QFileDialog::getOpenFileName(owner_, QStringLiteral("ファイルを開く"), lastFolder_, filterText(filters));
+    const QString title = QStringLiteral("ファイルを開く");
+    const QString path = QFileDialog::getOpenFileName(owner_, title, lastFolder_, filterText(filters));
     if (path.isEmpty()) return std::nullopt;
     lastFolder_ = QFileInfo(path).absolutePath();
     return path.toStdString();
