@@ -6,10 +6,18 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
+#include "core/device/device.h"
 #include "core/platform.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_timers.h"
+#include "platform/qt/qt_window_ops.h"
+#include "platform/qt/settings_stores.h"
 
 namespace tap::bench {
 
@@ -58,6 +66,29 @@ inline double percentile(std::vector<double> v, double p) {
     std::sort(v.begin(), v.end());
     const auto i = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
     return v[std::min(i, v.size() - 1)];
+}
+
+// The real clock, timers and window operations and an in-memory settings store, around a given pump.
+struct BenchPlatform {
+    explicit BenchPlatform(EventPump& pump)
+        : platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas} {}
+    qt::QtClock clock;
+    qt::QtTimerFactory timers;
+    AnsweringDialogs dialogs;
+    qt::QtWindowOps window;
+    qt::MemorySettingsStore store;
+    NoPads pads;
+    Silent sound;
+    FixedRandom random;
+    qt::QtCanvas canvas{1.0};
+    Platform platform;
+};
+
+// Start-up of the device under measurement; a benchmark cannot go on without it.
+inline void startUp(Device& device, const char* benchmark) {
+    if (device.lifecycle.Form_Load()) return;
+    std::fprintf(stderr, "%s: start-up failed\n", benchmark);
+    std::exit(1);
 }
 
 }  // namespace tap::bench

@@ -11,11 +11,7 @@
 
 #include "bench_platform.h"
 #include "core/device/device.h"
-#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_event_pump.h"
-#include "platform/qt/qt_timers.h"
-#include "platform/qt/qt_window_ops.h"
-#include "platform/qt/settings_stores.h"
 #include "ui/device_window.h"
 #include "ui/game_windows.h"
 
@@ -35,26 +31,16 @@ struct Result {
 };
 
 Result measure(EventPump& pump) {
-    qt::QtClock clock;
-    qt::QtTimerFactory timers;
-    AnsweringDialogs dialogs;
-    qt::QtWindowOps window;
-    qt::MemorySettingsStore store;
-    NoPads pads;
-    Silent sound;
-    FixedRandom random;
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random};
-    store.write("MODE", "SHOOTING_MAX", "200");
-    store.write("MODE", "SELECT", "4");
-    Device device(platform);
+    BenchPlatform bench(pump);
+    auto& clock = bench.clock;
+    bench.store.write("MODE", "SHOOTING_MAX", "200");
+    bench.store.write("MODE", "SELECT", "4");
+    Device device(bench.platform);
     const ui::PictureBook book(1.0);
     ui::DeviceWindow view(device, book);
     ui::GameWindows games(device, book, view);
-    window.setWindow(&view);
-    if (!device.lifecycle.Form_Load()) {
-        std::fprintf(stderr, "explosion_frames: start-up failed\n");
-        std::exit(1);
-    }
+    bench.window.setWindow(&view);
+    startUp(device, "explosion_frames");
     view.show();
     for (int i = 0; i < 20; ++i) pump.yield(Millis::fromMs(5));
 

@@ -19,12 +19,7 @@
 
 #include "bench_platform.h"
 #include "core/device/device.h"
-#include "platform/qt/qt_canvas.h"
-#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_event_pump.h"
-#include "platform/qt/qt_timers.h"
-#include "platform/qt/qt_window_ops.h"
-#include "platform/qt/settings_stores.h"
 #include "ui/analyzer/analyzer_view.h"
 #include "ui/picture_book.h"
 
@@ -47,29 +42,18 @@ constexpr int kPeriodMs = 10;  // 100 presses per second
 constexpr int kRunMs = 10000;
 
 Result measure(EventPump& pump, bool analyzerOpen) {
-    qt::QtClock clock;
-    qt::QtTimerFactory timers;
-    AnsweringDialogs dialogs;
-    qt::QtWindowOps window;
-    qt::MemorySettingsStore store;
-    NoPads pads;
-    Silent sound;
-    FixedRandom random;
-    qt::QtCanvas canvas(1.0);
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
+    BenchPlatform bench(pump);
+    auto& clock = bench.clock;
     // A record nobody beats and every mode unlocked: no box and no write interrupts the run.
-    store.write("MODE", "SHOOTING_MAX", "9999");
-    Device device(platform);
-    if (!device.lifecycle.Form_Load()) {
-        std::fprintf(stderr, "measure_loop: start-up failed\n");
-        std::exit(1);
-    }
+    bench.store.write("MODE", "SHOOTING_MAX", "9999");
+    Device device(bench.platform);
+    startUp(device, "measure_loop");
     // The analyzer window shown beside the device, drawing on every pass and tick.
     std::unique_ptr<ui::PictureBook> book;
     std::unique_ptr<ui::AnalyzerView> analyzer;
     if (analyzerOpen) {
         book = std::make_unique<ui::PictureBook>(1.0);
-        analyzer = std::make_unique<ui::AnalyzerView>(device, *book, canvas, nullptr);
+        analyzer = std::make_unique<ui::AnalyzerView>(device, *book, bench.canvas, nullptr);
         device.menu.choose("ANALIZER");
     }
     QCoreApplication::processEvents();

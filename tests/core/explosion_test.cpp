@@ -26,9 +26,7 @@ struct ExplosionScenario : ::testing::Test {
     static constexpr Point kCentre{444, 316};  // a 136 x 136 panel centred on 1024 x 768
 
     void SetUp() override {
-        sc.stored("MODE", "SHOOTING_MAX", "200");
-        sc.stored("MODE", "SELECT", "4");
-        ASSERT_TRUE(sc.start());
+        ASSERT_TRUE(sc.startIn(4, 200));
         ASSERT_EQ(sc.dev.s.modeNo, 4);
         sc.dev.windows.onChange = [this](W w) {
             changes.push_back({sc.sim.elapsedMs(), w, sc.dev.windows[w]});

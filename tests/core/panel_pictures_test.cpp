@@ -16,9 +16,7 @@ const WindowPicture kEmpty{{PicTable::Game, pics::PreviewEmpty}, nullptr};
 struct PanelPicturesTest : ::testing::Test {
     Scenario sc;
     void SetUp() override {
-        sc.stored("MODE", "SHOOTING_MAX", "200");
-        sc.stored("MODE", "SELECT", "4");
-        ASSERT_TRUE(sc.start());
+        ASSERT_TRUE(sc.startIn(4, 200));
         sc.sim.pictureFiles = {"/home/u/cat.bmp", "/home/u/dog.png"};
     }
     const WindowModel& window(W w) const { return sc.dev.windows[w]; }

@@ -17,9 +17,7 @@ using Readings = std::shared_ptr<std::vector<std::string>>;
 struct SlotScenario : ::testing::Test {
     Scenario sc;
     void SetUp() override {
-        sc.stored("MODE", "SHOOTING_MAX", "130");
-        sc.stored("MODE", "SELECT", "3");
-        ASSERT_TRUE(sc.start());
+        ASSERT_TRUE(sc.startIn(3, 130));
         ASSERT_EQ(sc.dev.s.modeNo, 3);
     }
     // The four large digits every 10 ms from `from` to `to`.

@@ -64,6 +64,21 @@ titled_window() {
   xdotool search --all --pid "$APP_PID" --onlyvisible --name "$1" 2>/dev/null | head -n1 || true
 }
 
+# blast_run: START in mode 4, then presses of A and B well inside the run's last leg (2.5-3.8 s after
+# START) until the bonus shows; prints the bonus window's id, empty when none showed.
+blast_run() {
+  xdotool key x
+  sleep 2.8
+  xdotool key --delay 20 v c v c v c v c v c v c v c v c v c v c v c v c
+  local bonus=""
+  for _ in $(seq 20); do
+    bonus=$(game_window s80000)
+    [ -n "$bonus" ] && break
+    sleep 0.05
+  done
+  echo "$bonus"
+}
+
 # position_of WINDOW: "x y" of a window on the screen.
 position_of() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x=$2} /^Y=/ {y=$2} END {print x, y}'

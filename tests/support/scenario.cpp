@@ -8,6 +8,12 @@ bool Scenario::start() {
     return ok;
 }
 
+bool Scenario::startIn(int mode, int record) {
+    stored("MODE", "SELECT", std::to_string(mode));
+    stored("MODE", "SHOOTING_MAX", std::to_string(record));
+    return start();
+}
+
 void Scenario::pressAt(double at, std::int16_t vk, double holdMs) {
     sim.at(at, [this, vk] { keyDown(vk); });
     sim.at(at + holdMs, [this, vk] { keyUp(vk); });

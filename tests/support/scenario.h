@@ -24,6 +24,8 @@ struct Scenario {
 
     // Start-up and the start-up's SELECT, as the event loop would deliver it.
     bool start();
+    // Start-up in a stored mode, with a stored best record that unlocks it.
+    bool startIn(int mode, int record);
 
     // Face buttons with the first-run keys (SELECT Z, START X, B C, A V).
     void keyDown(std::int16_t vk) { dev.dispatcher.Form_KeyDown(vk, 0); }

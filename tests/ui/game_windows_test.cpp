@@ -19,6 +19,7 @@
 #include "platform/qt/picture_files.h"
 #include "platform/qt/qt_window_ops.h"
 #include "tests/support/scenario.h"
+#include "tests/ui/real_device.h"
 #include "ui/window_picture.h"
 
 namespace tap {
@@ -70,23 +71,12 @@ TEST(GamePictures, RunTablesLieInsideTheOpaquePartOfTheirPictures) {
 }
 
 // The game windows on the real window system, the device on the simulated platform.
-struct RealGameWindows : ::testing::Test {
-    sim::SimPlatform sim;
-    qt::QtWindowOps ops;
-    Platform platform{sim, sim, sim, sim, ops, sim, sim, sim, sim};
-    Device device{platform};
-    ui::PictureBook book{1.0};
-    ui::DeviceWindow view{device, book};
+struct RealGameWindows : ::testing::Test, RealDevice {
     ui::GameWindows games{device, book, view};
-
     void SetUp() override {
         sim.store["MODE/SHOOTING_MAX"] = "200";
         sim.store["MODE/SELECT"] = "4";
-        ops.setWindow(&view);
-        ASSERT_TRUE(device.lifecycle.Form_Load());
-        sim.runFor(0);
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        startAndShow();
     }
 };
 

@@ -6,6 +6,7 @@
 #include "core/appearance/window_shapes.h"
 #include "platform/qt/qt_window_ops.h"
 #include "tests/support/scenario.h"
+#include "tests/ui/real_device.h"
 #include "ui/device_window.h"
 #include "ui/picture_book.h"
 
@@ -46,23 +47,8 @@ TEST(WindowShape, HalfViewStaysInTheTopLeftQuarter) {
     EXPECT_FALSE(qt::regionOf(shapes::back50()).contains(QPoint(176, 39)));
 }
 
-// A device window on the real window system, with its state on the simulated platform except the
-// window operations, which are the real ones.
-struct RealWindow : ::testing::Test {
-    sim::SimPlatform sim;
-    qt::QtWindowOps ops;
-    Platform platform{sim, sim, sim, sim, ops, sim, sim, sim, sim, sim.canvas};
-    Device device{platform};
-    ui::PictureBook book{1.0};
-    ui::DeviceWindow view{device, book};
-
-    void SetUp() override {
-        ops.setWindow(&view);
-        ASSERT_TRUE(device.lifecycle.Form_Load());
-        sim.runFor(0);
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    }
+struct RealWindow : ::testing::Test, RealDevice {
+    void SetUp() override { startAndShow(); }
 };
 
 TEST_F(RealWindow, MaskFollowsFaceAndViewSize) {
