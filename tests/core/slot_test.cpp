@@ -67,6 +67,23 @@ TEST_F(SlotScenario, ThreeReelsSpinDiceFacesAndStopOneByOneOnWhatTheyShow) {
     for (const auto& d : *after) EXPECT_EQ(d, result);
 }
 
+TEST_F(SlotScenario, AtAnyMomentAStopsTheReelOnTheSymbolItShows) {
+    // Presses at every millisecond of the 25 ms step, over thirty games.
+    std::vector<std::pair<Readings, std::shared_ptr<std::string>>> games;
+    for (int k = 0; k < 30; ++k) {
+        const double t = 100 + 1000.0 * k;
+        at(t, [this] { sc.startButton(); });
+        auto result = std::make_shared<std::string>();
+        games.emplace_back(pressA({t + 200 + k, t + 300 + k, t + 400 + k}), result);
+        at(t + 600, [this, result] { *result = reels(); });
+    }
+    sc.sim.runUntil(31000);
+    for (const auto& [shown, result] : games) {
+        ASSERT_EQ(shown->size(), 3u);
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ((*shown)[i][i + 1], (*result)[i + 1]) << *result;
+    }
+}
+
 TEST_F(SlotScenario, FourReelsSpinDigitsAndNeedFourPresses) {
     at(100, [this] { sc.tap(VK_C); });  // B: four reels
     at(110, [this] { EXPECT_EQ(sc.display(), "0000|__"); });
