@@ -113,8 +113,6 @@ public:
     // Gives the keyboard focus back to the device after another of its windows was shown.
     virtual void focusDevice() {}
     virtual void showPopupMenu(Point screenPos) = 0;
-    // Gives the device window the keyboard focus, so that keys reach it after another window of ours.
-    virtual void activate() = 0;
     // Ends the application's event loop; every running mode loop has been told to stop before.
     virtual void quit(int exitCode) = 0;
 };

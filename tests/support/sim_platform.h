@@ -139,8 +139,6 @@ public:
     }
     void focusDevice() override { ++focusCount; }
     void showPopupMenu(Point) override { ++popupCount; }
-    int activations = 0;
-    void activate() override { ++activations; }
     void quit(int exitCode) override {
         if (!quitCode) quitCode = exitCode;
     }

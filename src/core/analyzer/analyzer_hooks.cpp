@@ -12,7 +12,7 @@ void AnalyzerHooks::open() {
     d_.analyzerWindow.show();
     if (s.modeNo != 0) d_.analyzerWindow.setStatus(pics::StatusStandby);
     else if (s.shootState == 1) d_.analyzerWindow.setStatus(pics::StatusArmed);
-    d_.p.window.activate();
+    d_.p.window.focusDevice();
 }
 
 void AnalyzerHooks::updateMenu() {

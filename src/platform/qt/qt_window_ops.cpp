@@ -85,12 +85,6 @@ void QtWindowOps::showPopupMenu(Point screenPos) {
     if (openMenu) openMenu(screenPos);
 }
 
-void QtWindowOps::activate() {
-    if (!window_) return;
-    window_->raise();
-    window_->activateWindow();
-}
-
 void QtWindowOps::quit(int exitCode) { QCoreApplication::exit(exitCode); }
 
 }  // namespace tap::qt

@@ -24,7 +24,6 @@ public:
     Rect screenArea() override;
     void focusDevice() override;
     void showPopupMenu(Point screenPos) override;
-    void activate() override;
     void quit(int exitCode) override;
 
     // Shows the device in front of other windows, out of the task bar if it was minimised, with an open
