@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/device/device.h"
+#include "platform/no_game_pads.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_timers.h"
@@ -49,11 +50,9 @@ class AnsweringDialogs : public Dialogs {
         return MessageAnswer::Ok;
     }
     void alarmNotice(AlarmNotice&) override {}
+    void keySetup(KeySetupDialog&) override {}
 };
 
-struct NoPads : GamePads {
-    std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
-};
 struct Silent : Sound {
     void beep() override {}
 };
@@ -94,7 +93,7 @@ Result measure(EventPump& pump) {
     AnsweringDialogs dialogs;
     qt::QtWindowOps window;
     qt::MemorySettingsStore store;
-    NoPads pads;
+    NoGamePads pads;
     Silent sound;
     FixedRandom random;
     Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random};

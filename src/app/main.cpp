@@ -14,6 +14,7 @@
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_stores.h"
 #include "platform/qt/shutdown_signals.h"
+#include "platform/no_game_pads.h"
 #include "platform/qt/x11_auto_repeat.h"
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/sdl_sound.h"
@@ -76,9 +77,7 @@ int renderFaceToFile(const Options& o) {
     qt::MemorySettingsStore store;
     QtBeep sound;
     StdRandom random;
-    struct NoPads : GamePads {
-        std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
-    } pads;
+    NoGamePads pads;
     Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random};
     store.write("PANEL", "SKIN", std::to_string(o.skin));
     store.write("PANEL", "SIZE", o.compact ? "1" : "0");
@@ -114,7 +113,7 @@ int main(int argc, char** argv) {
     qt::QtDialogs dialogs;
     qt::QtWindowOps window;
     const auto store = qt::openSettingsStore(options.settingsFile);
-    sdl::SdlPads pads;
+    sdl::SdlPads pads(clock);
     sdl::SdlSound sound;
     StdRandom random;
     Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random};

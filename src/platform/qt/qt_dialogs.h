@@ -16,6 +16,11 @@ public:
     void alarmNotice(AlarmNotice& notice) override {
         if (showAlarmNotice) showAlarmNotice(notice);
     }
+    // Shows the key setup dialog modally; set by the view layer, which owns the dialog's window.
+    std::function<void(KeySetupDialog&)> showKeySetup;
+    void keySetup(KeySetupDialog& dialog) override {
+        if (showKeySetup) showKeySetup(dialog);
+    }
 
 private:
     QPointer<QWidget> owner_;
