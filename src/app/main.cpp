@@ -21,6 +21,7 @@
 #include "ui/alarm_notice_dialog.h"
 #include "ui/device_window.h"
 #include "ui/face_render.h"
+#include "ui/key_setup_window.h"
 
 namespace {
 
@@ -125,6 +126,12 @@ int main(int argc, char** argv) {
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
+    // The key setup window is made at its first opening and kept: later openings show the same one.
+    std::unique_ptr<ui::KeySetupWindow> keySetupWindow;
+    dialogs.showKeySetup = [&view, &keySetupWindow](KeySetupDialog& model) {
+        if (!keySetupWindow) keySetupWindow = std::make_unique<ui::KeySetupWindow>(model, &view);
+        keySetupWindow->exec();
+    };
 
     auto shutdown = [&device] { device.lifecycle.Form_Unload(0); };
     qt::routeShutdownSignals(shutdown);

@@ -10,7 +10,9 @@
 #include <QRegularExpression>
 #include <QToolTip>
 #include <exception>
+#include <utility>
 
+#include "platform/qt/key_state.h"
 #include "platform/qt/virtual_keys.h"
 #include "ui/face_painter.h"
 
@@ -76,6 +78,7 @@ DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
     fingerNormal_ = cursorFromSvg(book.cursorPixmap(0), QStringLiteral(":/pictures/cursors/cursor_normal.svg"));
     fingerPressed_ = cursorFromSvg(book.cursorPixmap(1), QStringLiteral(":/pictures/cursors/cursor_pressed.svg"));
     device_.face.onChange = [this] { update(); };
+    keyIsDown = qt::isKeyDown;
 }
 
 template <typename F>
@@ -93,16 +96,36 @@ void DeviceWindow::paintEvent(QPaintEvent*) {
 }
 
 void DeviceWindow::keyPressEvent(QKeyEvent* e) {
+    releaseMissedKeys();
     // A repeated press still arrives as a key-down: the hold flags ignore it where presses are counted,
     // and alarm setting uses it to run the field on.
     const auto vk = qt::virtualKeyOf(*e);
-    if (vk != 0) guarded([&] { device_.dispatcher.Form_KeyDown(vk, 0); });
+    if (vk == 0) return;
+    heldKeys_.pressed(vk, qt::nativeKeyOf(*e));
+    guarded([&] { device_.dispatcher.Form_KeyDown(vk, 0); });
 }
 
 void DeviceWindow::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
     const auto vk = qt::virtualKeyOf(*e);
-    if (vk != 0) guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
+    if (vk == 0) return;
+    heldKeys_.released(vk);
+    guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
+}
+
+void DeviceWindow::focusOutEvent(QFocusEvent* e) {
+    heldKeys_.keyboardLeft();
+    QWidget::focusOutEvent(e);
+}
+
+void DeviceWindow::focusInEvent(QFocusEvent* e) {
+    releaseMissedKeys();
+    QWidget::focusInEvent(e);
+}
+
+void DeviceWindow::releaseMissedKeys() {
+    if (!heldKeys_.away()) return;
+    for (const auto vk : heldKeys_.keyboardBack(keyIsDown)) guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
 }
 
 std::optional<El> DeviceWindow::elementAt(const QPointF& pos) const {
@@ -133,14 +156,17 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* e) {
 void DeviceWindow::mouseReleaseEvent(QMouseEvent* e) {
     const auto target = captured_;
     if (e->buttons() == Qt::NoButton) captured_.reset();
+    // The double click has already acted as the second click: its release is no click of its own.
+    const bool endsDoubleClick = std::exchange(doubleClicked_, false);
     if (!target) return;
     const MouseEvent ev = mouseEventOf(e);
     guarded([&] { device_.mouse.mouseUp(*target, ev); });
-    if (elementAt(e->position()) == target) guarded([&] { device_.mouse.click(*target, ev); });
+    if (!endsDoubleClick && elementAt(e->position()) == target) guarded([&] { device_.mouse.click(*target, ev); });
     updateCursor(elementAt(e->position()));
 }
 
 void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    doubleClicked_ = true;
     const auto hit = elementAt(e->position());
     if (!captured_) captured_ = hit;
     if (hit) guarded([&] { device_.mouse.doubleClick(*hit, mouseEventOf(e)); });

@@ -6,6 +6,7 @@ Run from resources/tools:  python3 -m pictures   (or python3 make_pictures.py)
 import os
 
 from .back import make_back, make_reset_and_seals
+from .controller import make_controller
 from .cursors import make_cursors
 from .faces import make_faces
 from .lcd import make_lcd_glyphs
@@ -20,6 +21,7 @@ FAMILIES = (
     make_reset_and_seals,
     make_pressed,
     make_cursors,
+    make_controller,
 )
 
 
