@@ -8,6 +8,7 @@ APP_PID=""
 
 cleanup() {
   [ -n "$APP_PID" ] && kill -9 "$APP_PID" 2>/dev/null || true
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   rm -rf "$WORK"
 }
@@ -38,6 +39,18 @@ start_display() {
     sleep 0.1
   done
   fail "X display $DISPLAY does not answer"
+}
+
+# start_window_manager: openbox on the display, for tests where focus and stacking matter.
+WM_PID=""
+start_window_manager() {
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
 }
 
 # app_windows TYPE: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG, ...).
