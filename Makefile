@@ -22,6 +22,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/measure_loop
+	$(BUILD)/bench/pad_edges
 
 clean:
 	rm -rf $(BUILD)

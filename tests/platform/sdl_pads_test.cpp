@@ -1,6 +1,5 @@
 // The real SDL pad code on SDL's virtual joysticks: button edges in order with their own times, pads
 // plugged in and out with stable numbers, and the device counting presses faster than its poll.
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,9 +8,12 @@
 #include "core/device/device.h"
 #include "platform/sdl/sdl_pads.h"
 #include "tests/support/sim_platform.h"
+#include "tests/support/virtual_pad.h"
 
 namespace tap {
 namespace {
+
+using sim::VirtualPad;
 
 // A clock that moves only when told to.
 struct StepClock : Clock {
@@ -19,35 +21,6 @@ struct StepClock : Clock {
     Millis tickNow() override { return now; }
     TimeOfDay timeOfDay() override { return {}; }
     std::string timeOfDayText() override { return {}; }
-};
-
-// A virtual pad with 16 buttons, plugged in for as long as it lives.
-class VirtualPad {
-public:
-    explicit VirtualPad(const char* name) {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.nbuttons = 16;
-        desc.name = name;
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
-        EXPECT_GE(index, 0) << SDL_GetError();
-        id_ = SDL_JoystickGetDeviceInstanceID(index);
-        handle_ = SDL_JoystickOpen(index);
-    }
-    ~VirtualPad() { unplug(); }
-    void set(int button, bool down) { SDL_JoystickSetVirtualButton(handle_, button, down ? 1 : 0); }
-    void unplug() {
-        if (!handle_) return;
-        SDL_JoystickClose(handle_);
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (SDL_JoystickGetDeviceInstanceID(i) == id_) SDL_JoystickDetachVirtual(i);
-        handle_ = nullptr;
-    }
-
-private:
-    SDL_JoystickID id_ = -1;
-    SDL_Joystick* handle_ = nullptr;
 };
 
 struct SdlPadsTest : ::testing::Test {
@@ -58,6 +31,7 @@ struct SdlPadsTest : ::testing::Test {
 
 TEST_F(SdlPadsTest, EdgesBetweenTwoReadsComeInOrderWithTheirOwnTimes) {
     VirtualPad pad("Pad A");
+    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
     pads.update();
     ASSERT_EQ(pads.attached(), 1);
     ASSERT_TRUE(pads.read(0));

@@ -77,8 +77,12 @@ void GamePadPoll::releaseAll(int joystick, Millis now) {
 }
 
 void GamePadPoll::apply(const Step& step) {
-    if (step.down) pressed(step.which, step.at);
-    else released(step.which, step.at);
+    // An edge that came after the run's first press but before the loop's start reading belongs to the
+    // run's start: a time before it would put the press outside the ten seconds.
+    const auto& s = d_.s;
+    const Millis at = s.shootState == 2 && !s.timeStart.isZero() ? std::max(step.at, s.timeStart) : step.at;
+    if (step.down) pressed(step.which, at);
+    else released(step.which, at);
 }
 
 void GamePadPoll::pressed(int which, Millis at) {
@@ -125,9 +129,9 @@ void GamePadPoll::pressed(int which, Millis at) {
 void GamePadPoll::released(int which, Millis at) {
     auto& s = d_.s;
     auto& log = d_.log;
-    // Timed by the edge's own reading, as a key's release is; never before the run began.
+    // Timed by the edge's own reading, as a key's release is.
     auto logRelease = [&](PressLog::TimeList& list, std::int16_t& logged) {
-        if (s.measuring && s.modeNo == 0) PressLog::logRelease(list, logged, std::max(at, s.timeStart) - s.timeStart);
+        if (s.measuring && s.modeNo == 0) PressLog::logRelease(list, logged, at - s.timeStart);
     };
     switch (which) {
         case Select:
