@@ -1,11 +1,14 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace tap::qt {
 
 MessageAnswer QtDialogs::messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(owner_);
+    // Over the window it interrupts: a modal dialog that is open (the key setup), else the device.
+    QWidget* modal = QApplication::activeModalWidget();
+    QMessageBox box(modal ? modal : owner_.data());
     box.setWindowTitle(QStringLiteral("Tapriko++"));
     box.setText(QString::fromStdString(text));
     box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information
