@@ -66,6 +66,18 @@ app_windows() {
   return 0
 }
 
+# await_window TYPE SECONDS: prints the first of the program's windows of TYPE once there is one; empty
+# when none came within SECONDS.
+await_window() {
+  local w tries=$(($2 * 10))
+  for _ in $(seq "$tries"); do
+    w=$(app_windows "$1" | head -n1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 0
+}
+
 # start_tapriko BINARY ARGS...: starts the program and waits for its window.
 start_tapriko() {
   local bin=$1; shift

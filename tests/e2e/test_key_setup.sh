@@ -16,12 +16,8 @@ run_once() {
   xdotool mousemove $((x + 200)) $((y + 40)) click 3   # the pop-up menu
   sleep 0.5
   xdotool key Up Up Return                              # "キー設定...", the second item from the bottom
-  local dialog=""
-  for _ in $(seq 50); do
-    dialog=$(app_windows DIALOG | head -n1)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-  done
+  local dialog
+  dialog=$(await_window DIALOG 5)
   [ -n "$dialog" ] || fail "$name: the key setup dialog did not open"
   sleep 0.3
   local dx dy
