@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -23,6 +23,10 @@ test: build
 bench: build
 	$(BUILD)/bench/measure_loop
 	$(BUILD)/bench/pad_edges
+
+# A Debian package of the program in $(BUILD)/, from a release build.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

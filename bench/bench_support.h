@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/device/device.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_window_ops.h"
@@ -54,11 +55,11 @@ inline double percentile(std::vector<double> v, double p) {
     return v[std::min(i, v.size() - 1)];
 }
 
-// A started device in mode 0, armed with START, on the real clock, timers and the given pump and pads.
-// Its record is one nobody beats, so no box and no write interrupts a run.
-struct ArmedDevice {
-    ArmedDevice(qt::QtClock& clock, EventPump& pump, GamePads& pads)
-        : platform{clock, timers, pump, dialogs, window, store, pads, sound, random} {
+// A started device in mode 0 on the real clock, timers and canvas and the given pump and pads. Its record
+// is one nobody beats, so no box and no write interrupts a run.
+struct BenchDevice {
+    BenchDevice(qt::QtClock& clock, EventPump& pump, GamePads& pads)
+        : platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas} {
         store.write("MODE", "SHOOTING_MAX", "9999");
         device = std::make_unique<Device>(platform);
         if (!device->lifecycle.Form_Load()) {
@@ -66,10 +67,13 @@ struct ArmedDevice {
             std::exit(1);
         }
         QCoreApplication::processEvents();
+    }
+    ~BenchDevice() { device->s.terminating = true; }
+    // START: the next press of A or B runs the measurement.
+    void arm() {
         device->dispatcher.Form_KeyDown(device->s.keys.keyCodeStart, 0);
         device->dispatcher.Form_KeyUp(device->s.keys.keyCodeStart, 0);
     }
-    ~ArmedDevice() { device->s.terminating = true; }
     Device& operator*() { return *device; }
     Device* operator->() { return device.get(); }
 
@@ -79,6 +83,7 @@ struct ArmedDevice {
     qt::MemorySettingsStore store;
     Silent sound;
     FixedRandom random;
+    qt::QtCanvas canvas{1.0};
     Platform platform;
     std::unique_ptr<Device> device;
 };

@@ -52,7 +52,8 @@ Watch summary(int counted, const std::vector<double>& errors) {
 
 Result measure(int rate, qt::QtClock& clock, sdl::SdlPads& pads, sim::VirtualPad& pad) {
     qt::QtEventPump pump;
-    ArmedDevice device(clock, pump, pads);
+    BenchDevice device(clock, pump, pads);
+    device.arm();
     const double periodMs = 1000.0 / rate;
     // Press i > 0 is due kFirstHoldMs + i * period after the first; those due within ten seconds are sent.
     const int presses = static_cast<int>((kRunMs - kFirstHoldMs) / periodMs - 1e-9) + 1;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/canvas.h"
 #include "core/geometry.h"
 #include "core/millis.h"
 
@@ -90,6 +91,8 @@ public:
     virtual void disableInputMethod() = 0;
     virtual Size screenSize() = 0;
     virtual void showPopupMenu(Point screenPos) = 0;
+    // Gives the device window the keyboard focus, so that keys reach it after another window of ours.
+    virtual void activate() = 0;
     // Ends the application's event loop; every running mode loop has been told to stop before.
     virtual void quit(int exitCode) = 0;
 };
@@ -153,6 +156,7 @@ struct Platform {
     GamePads& pads;
     Sound& sound;
     RandomSource& random;
+    Canvas& canvas;
 };
 
 }  // namespace tap

@@ -4,17 +4,15 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QHelpEvent>
-#include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QToolTip>
-#include <exception>
 #include <utility>
 
 #include "platform/qt/key_state.h"
 #include "platform/qt/virtual_keys.h"
 #include "ui/face_painter.h"
+#include "ui/menu_builder.h"
 
 namespace tap::ui {
 
@@ -42,30 +40,6 @@ int buttonOf(Qt::MouseButton b) {
     }
 }
 
-QMenu* buildMenu(QWidget* parent, const std::vector<MenuItem>& items, Menu& model, QString& chosen) {
-    auto* menu = new QMenu(parent);
-    for (const auto& it : items) {
-        if (!it.visible) continue;
-        if (it.isSeparator()) {
-            menu->addSeparator();
-            continue;
-        }
-        if (!it.children.empty()) {
-            QMenu* sub = buildMenu(menu, it.children, model, chosen);
-            sub->setTitle(QString::fromStdString(it.caption));
-            menu->addMenu(sub);
-            continue;
-        }
-        QAction* a = menu->addAction(QString::fromStdString(it.caption));
-        a->setObjectName(QString::fromStdString(it.name));
-        a->setEnabled(it.enabled);
-        a->setCheckable(it.checked);
-        a->setChecked(it.checked);
-        QObject::connect(a, &QAction::triggered, [&chosen, name = a->objectName()] { chosen = name; });
-    }
-    return menu;
-}
-
 }  // namespace
 
 DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
@@ -81,36 +55,25 @@ DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
     keyIsDown = qt::isKeyDown;
 }
 
-template <typename F>
-void DeviceWindow::guarded(F&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        QMessageBox::critical(this, QStringLiteral("Tapriko++"), QString::fromUtf8(e.what()));
-    }
-}
-
 void DeviceWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paintFace(p, device_.face, book_);
 }
 
-void DeviceWindow::keyPressEvent(QKeyEvent* e) {
-    releaseMissedKeys();
-    // A repeated press still arrives as a key-down: the hold flags ignore it where presses are counted,
-    // and alarm setting uses it to run the field on.
-    const auto vk = qt::virtualKeyOf(*e);
-    if (vk == 0) return;
-    heldKeys_.pressed(vk, qt::nativeKeyOf(*e));
-    guarded([&] { device_.dispatcher.Form_KeyDown(vk, 0); });
-}
+void DeviceWindow::keyPressEvent(QKeyEvent* e) { handleKey(*e, true); }
 
-void DeviceWindow::keyReleaseEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat()) return;
-    const auto vk = qt::virtualKeyOf(*e);
+void DeviceWindow::keyReleaseEvent(QKeyEvent* e) { handleKey(*e, false); }
+
+void DeviceWindow::handleKey(const QKeyEvent& e, bool pressed) {
+    // A repeated press still arrives as a key-down: the hold flags ignore it where presses are counted,
+    // and alarm setting uses it to run the field on. A repeated release is dropped.
+    if (!pressed && e.isAutoRepeat()) return;
+    if (pressed) releaseMissedKeys();
+    const auto vk = qt::virtualKeyOf(e);
     if (vk == 0) return;
-    heldKeys_.released(vk);
-    guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
+    if (pressed) heldKeys_.pressed(vk, qt::nativeKeyOf(e));
+    else heldKeys_.released(vk);
+    guarded([&] { pressed ? device_.dispatcher.Form_KeyDown(vk, 0) : device_.dispatcher.Form_KeyUp(vk, 0); });
 }
 
 void DeviceWindow::focusOutEvent(QFocusEvent* e) {
@@ -206,9 +169,7 @@ void DeviceWindow::closeEvent(QCloseEvent* e) {
 }
 
 void DeviceWindow::openPopupMenu(Point screenPos) {
-    QString chosen;
-    std::unique_ptr<QMenu> menu(buildMenu(this, device_.menu.items(), device_.menu, chosen));
-    menu->exec(QPoint(screenPos.x, screenPos.y));
+    const QString chosen = execMenu(this, device_.menu, QPoint(screenPos.x, screenPos.y));
     if (!chosen.isEmpty()) guarded([&] { device_.menu.choose(chosen.toStdString()); });
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/device/device.h"
 #include "core/device/held_keys.h"
+#include "ui/guarded.h"
 #include "ui/picture_book.h"
 
 namespace tap::ui {
@@ -18,9 +19,13 @@ public:
 
     // Builds the pop-up menu from the model and runs the chosen item.
     void openPopupMenu(Point screenPos);
+    // A key of this window or of another window of ours that hands its keys to the device.
+    void handleKey(const QKeyEvent& e, bool pressed);
     // Runs a core handler, turning an unexpected failure into a message instead of a crash.
     template <typename F>
-    void guarded(F&& handler);
+    void guarded(F&& handler) {
+        ui::guarded(this, std::forward<F>(handler));
+    }
 
     // Whether a physical key is down now (the platform's answer; a test may stand in for it).
     std::function<std::optional<bool>(std::uint32_t)> keyIsDown;

@@ -17,7 +17,7 @@ run_once() {
   sleep 0.5
   xdotool key Up Up Return                              # "キー設定...", the second item from the bottom
   local dialog
-  dialog=$(await_window DIALOG 5)
+  dialog=$(await_window DIALOG 5 "キー設定")
   [ -n "$dialog" ] || fail "$name: the key setup dialog did not open"
   sleep 0.3
   local dx dy
@@ -30,10 +30,10 @@ run_once() {
   screenshot "key_setup_assigned_$name"
   xdotool key Return                                    # no label waits any more: OK
   for _ in $(seq 50); do
-    app_windows DIALOG | grep -qx "$dialog" || break
+    app_windows DIALOG "キー設定" | grep -qx "$dialog" || break
     sleep 0.1
   done
-  app_windows DIALOG | grep -qx "$dialog" && fail "$name: the dialog did not close on OK"
+  app_windows DIALOG "キー設定" | grep -qx "$dialog" && fail "$name: the dialog did not close on OK"
 
   # The keyboard is back with the device: SELECT, the old SELECT key, SELECT.
   xdotool key --delay 300 q z q

@@ -77,7 +77,7 @@ TEST_F(SdlPadsTest, NumbersStayWhilePluggedAndANewPadTakesTheLowestFree) {
 TEST(SdlPadsOnTheDevice, TwoTapsBetweenTwoPollsBothCount) {
     sim::SimPlatform sim;
     sdl::SdlPads pads(sim);
-    Platform platform{sim, sim, sim, sim, sim, sim, pads, sim, sim};
+    Platform platform{sim, sim, sim, sim, sim, sim, pads, sim, sim, sim.canvas};
     VirtualPad pad("Pad A");
     Device device(platform);
     ASSERT_TRUE(device.lifecycle.Form_Load());

@@ -26,8 +26,8 @@ struct SimPlatform::SimTimer : Timer {
     int interval() const override { return period; }
 };
 
-SimPlatform::SimPlatform()
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this} {}
+SimPlatform::SimPlatform(Canvas* drawing)
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, drawing ? *drawing : canvas} {}
 
 SimPlatform::~SimPlatform() = default;
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "tests/support/sim_canvas.h"
 
 namespace tap::sim {
 
@@ -40,7 +41,8 @@ class SimPlatform : public Clock,
                     public Sound,
                     public RandomSource {
 public:
-    SimPlatform();
+    // `drawing` replaces the recording canvas, for views that show real pictures.
+    explicit SimPlatform(Canvas* drawing = nullptr);
     ~SimPlatform() override;
 
     Platform& platform() { return platform_; }
@@ -109,6 +111,7 @@ public:
     void padButton(int joystick, int button, bool down);
     int padUpdates = 0;
     int beeps = 0;
+    SimCanvas canvas;
 
     // Clock
     Millis tickNow() override { return now_; }
@@ -135,6 +138,8 @@ public:
     void disableInputMethod() override { inputMethodDisabled = true; }
     Size screenSize() override { return screen; }
     void showPopupMenu(Point) override { ++popupCount; }
+    int activations = 0;
+    void activate() override { ++activations; }
     void quit(int exitCode) override {
         if (!quitCode) quitCode = exitCode;
     }

@@ -5,6 +5,9 @@ Run from resources/tools:  python3 -m pictures   (or python3 make_pictures.py)
 
 import os
 
+from .analyzer_controls import make_analyzer_controls
+from .analyzer_screens import make_analyzer_screens
+from .app_icon import make_app_icon
 from .back import make_back, make_reset_and_seals
 from .controller import make_controller
 from .cursors import make_cursors
@@ -21,6 +24,9 @@ FAMILIES = (
     make_reset_and_seals,
     make_pressed,
     make_cursors,
+    make_analyzer_screens,
+    make_analyzer_controls,
+    make_app_icon,
     make_controller,
 )
 

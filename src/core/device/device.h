@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "core/analyzer/analyzer_hooks.h"
+#include "core/analyzer/analyzer_window.h"
+#include "core/analyzer/graphs.h"
 #include "core/analyzer/press_log.h"
 #include "core/appearance/explosion_game.h"
 #include "core/appearance/face.h"
@@ -63,6 +65,8 @@ public:
     CountdownAlarm countdown{*this};
     SlotGame slot{*this};
     ExplosionGame explosion{*this};
+    AnalyzerGraphs graphs{*this};
+    AnalyzerWindow analyzerWindow{*this};
     AnalyzerHooks analyzer{*this};
     KeySetup keySetup{*this};
 

@@ -158,11 +158,11 @@ void Dispatcher::countPress(Button b) {
     auto& s = d_.s;
     auto& log = d_.log;
     const bool isA = b == Button::A;
+    const PressKind kind = isA ? PressKind::A : PressKind::B;
     auto& slots = isA ? log.slotCountA : log.slotCountB;
-    auto& seconds = isA ? log.secondCountA : log.secondCountB;
-    ++(isA ? s.countA : s.countB);
-    ++slots[s.slotIndex];
-    ++seconds[inputSecond(d_)];
+    i16& count = isA ? s.countA : s.countB;
+    if (count < 32767) ++count;
+    log.countPress(kind, s.slotIndex, inputSecond(d_));
     int sum = 0;
     for (int i = 0; i <= 9; ++i)
         if (s.slotIndex - i >= 0) sum += slots[s.slotIndex - i];
@@ -171,7 +171,7 @@ void Dispatcher::countPress(Button b) {
     (isA ? s.speedA : s.speedB) = gauge;
     (isA ? s.peakA : s.peakB) = gauge;  // the peak marker starts from the new level
     d_.shooting.Mode_Shooting();
-    if (s.analyzerOn) d_.analyzer.perPress(isA ? 1 : 0);
+    if (s.analyzerOn) d_.analyzer.perPress(kind);
 }
 
 void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
@@ -182,12 +182,10 @@ void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
     if (keyCode == k.keyCodeB) {
         if (s.modeNo == 1 && !s.alarmEditing) d_.clock.Mode_Clock();
         s.holdB = false;
-        if (s.measuring && s.modeNo == 0)
-            PressLog::logRelease(d_.log.releaseTimeB, d_.log.loggedReleasesB, s.timeNow - s.timeStart);
+        if (logsRelease) d_.log.logRelease(PressKind::B, s.timeNow - s.timeStart, s.countB);
     } else if (keyCode == k.keyCodeA) {
         s.holdA = false;
-        if (s.measuring && s.modeNo == 0)
-            PressLog::logRelease(d_.log.releaseTimeA, d_.log.loggedReleasesA, s.timeNow - s.timeStart);
+        if (logsRelease) d_.log.logRelease(PressKind::A, s.timeNow - s.timeStart, s.countA);
     }
 }
 

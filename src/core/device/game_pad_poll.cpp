@@ -130,8 +130,8 @@ void GamePadPoll::released(int which, Millis at) {
     auto& s = d_.s;
     auto& log = d_.log;
     // Timed by the edge's own reading, as a key's release is.
-    auto logRelease = [&](PressLog::TimeList& list, std::int16_t& logged) {
-        if (s.measuring && s.modeNo == 0) PressLog::logRelease(list, logged, at - s.timeStart);
+    auto logRelease = [&](PressKind kind, i16 counted) {
+        if (s.measuring && s.modeNo == 0) log.logRelease(kind, at - s.timeStart, counted);
     };
     switch (which) {
         case Select:
@@ -147,7 +147,7 @@ void GamePadPoll::released(int which, Millis at) {
                 s.padHoldB = false;
                 if (s.holdB) {
                     s.holdB = false;
-                    logRelease(log.releaseTimeB, log.loggedReleasesB);
+                    logRelease(PressKind::B, s.countB);
                 }
             }
             labels_.Label14 = "UP";
@@ -157,7 +157,7 @@ void GamePadPoll::released(int which, Millis at) {
                 s.padHoldA = false;
                 if (s.holdA) {
                     s.holdA = false;
-                    logRelease(log.releaseTimeA, log.loggedReleasesA);
+                    logRelease(PressKind::A, s.countA);
                 }
             }
             labels_.Label15 = "UP";

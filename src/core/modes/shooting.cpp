@@ -22,7 +22,7 @@ void Shooting::DispMode_Shooting() {
 
 void Shooting::Mode_Shooting() {
     auto& s = d_.s;
-    s.countTotal = static_cast<i16>(s.countB + s.countA);
+    s.countTotal = static_cast<i16>(std::min(s.countB + s.countA, 32767));
     d_.display.showCount(s.countTotal);
 }
 
@@ -54,8 +54,7 @@ void Shooting::Mode_ShootingCount() {
 
     while (d_.running(s.measuring)) {
         s.timeNow = d_.p.clock.tickNow();
-        const int sec = log.secondIndex;
-        log.secondCountAB[sec] = static_cast<std::int16_t>(log.secondCountA[sec] + log.secondCountB[sec]);
+        log.updateSecond(log.secondIndex);
         if (s.timeStart.isZero()) s.timeLast = s.timeStart = s.timeNow;
         s.timeSince = s.timeNow - s.timeLast;
         if (s.analyzerOn) d_.analyzer.progressBar();

@@ -49,6 +49,18 @@ void QtWindowOps::minimise() {
     if (window_) window_->showMinimized();
 }
 
+void QtWindowOps::bringToFront() {
+    if (!window_) return;
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
 void QtWindowOps::disableInputMethod() {
     if (window_) window_->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
@@ -62,6 +74,12 @@ Size QtWindowOps::screenSize() {
 
 void QtWindowOps::showPopupMenu(Point screenPos) {
     if (openMenu) openMenu(screenPos);
+}
+
+void QtWindowOps::activate() {
+    if (!window_) return;
+    window_->raise();
+    window_->activateWindow();
 }
 
 void QtWindowOps::quit(int exitCode) { QCoreApplication::exit(exitCode); }

@@ -22,7 +22,12 @@ public:
     void disableInputMethod() override;
     Size screenSize() override;
     void showPopupMenu(Point screenPos) override;
+    void activate() override;
     void quit(int exitCode) override;
+
+    // Shows the device in front of other windows, out of the task bar if it was minimised, with an open
+    // dialog of the device in front of it.
+    void bringToFront();
 
     // The shape last given to the window.
     const WindowShape& shape() const { return shape_; }
