@@ -23,6 +23,7 @@ test: build
 bench: build
 	$(BUILD)/bench/measure_loop
 	$(BUILD)/bench/explosion_frames
+	$(BUILD)/bench/pad_edges
 
 # A Debian package of the program in $(BUILD)/, from a release build.
 package: build

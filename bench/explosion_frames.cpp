@@ -9,8 +9,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "bench_platform.h"
+#include "bench_support.h"
 #include "core/device/device.h"
+#include "platform/no_game_pads.h"
 #include "platform/qt/qt_event_pump.h"
 #include "ui/device_window.h"
 #include "ui/game_windows.h"
@@ -31,8 +32,9 @@ struct Result {
 };
 
 Result measure(EventPump& pump) {
-    BenchPlatform bench(pump);
-    auto& clock = bench.clock;
+    qt::QtClock clock;
+    NoGamePads pads;
+    BenchPlatform bench(clock, pump, pads);
     bench.store.write("MODE", "SHOOTING_MAX", "200");
     bench.store.write("MODE", "SELECT", "4");
     Device device(bench.platform);
@@ -40,7 +42,7 @@ Result measure(EventPump& pump) {
     ui::DeviceWindow view(device, book);
     ui::GameWindows games(device, book, view);
     bench.window.setWindow(&view);
-    startUp(device, "explosion_frames");
+    startUp(device);
     view.show();
     for (int i = 0; i < 20; ++i) pump.yield(Millis::fromMs(5));
 
@@ -56,13 +58,13 @@ Result measure(EventPump& pump) {
         const double at = (clock.tickNow() - start).ms();
         if (at >= kFastFrom && at < kFastTo) moves.push_back(at);
     };
-    const double cpuBefore = cpuSeconds();
+    const double cpuBefore = threadCpuSeconds();
     start = clock.tickNow();
     // Returns when the run is over: the game's loop runs inside START.
     device.dispatcher.Form_KeyDown(device.s.keys.keyCodeStart, 0);
     Result r;
     r.runMs = (clock.tickNow() - start).ms();
-    r.cpuShare = (cpuSeconds() - cpuBefore) * 1000.0 / r.runMs;
+    r.cpuShare = (threadCpuSeconds() - cpuBefore) * 1000.0 / r.runMs;
     r.moves = static_cast<int>(moves.size());
     r.movesPerSecond = r.moves * 1000.0 / (kFastTo - kFastFrom);
     std::vector<double> gaps;

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "core/device/device.h"
+#include "platform/no_game_pads.h"
 #include "platform/qt/platform_choice.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
@@ -26,6 +27,7 @@
 #include "ui/device_window.h"
 #include "ui/face_render.h"
 #include "ui/game_windows.h"
+#include "ui/key_setup_window.h"
 
 namespace {
 
@@ -83,9 +85,7 @@ int renderFaceToFile(const Options& o) {
     qt::MemorySettingsStore store;
     QtBeep sound;
     StdRandom random;
-    struct NoPads : GamePads {
-        std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
-    } pads;
+    NoGamePads pads;
     qt::QtCanvas canvas(1.0);
     Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
     store.write("PANEL", "SKIN", std::to_string(o.skin));
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     qt::QtDialogs dialogs;
     qt::QtWindowOps window;
     const auto store = qt::openSettingsStore(options.settingsFile);
-    sdl::SdlPads pads;
+    sdl::SdlPads pads(clock);
     sdl::SdlSound sound;
     StdRandom random;
     qt::QtCanvas canvas(app.devicePixelRatio());
@@ -154,6 +154,12 @@ int main(int argc, char** argv) {
     analyzer.forwardKey = [&view](const QKeyEvent& e, bool pressed) { view.handleKey(e, pressed); };
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
+    // The key setup window is made at its first opening and kept: later openings show the same one.
+    std::unique_ptr<ui::KeySetupWindow> keySetupWindow;
+    dialogs.showKeySetup = [&view, &keySetupWindow](KeySetupDialog& model) {
+        if (!keySetupWindow) keySetupWindow = std::make_unique<ui::KeySetupWindow>(model, &view);
+        keySetupWindow->exec();
+    };
 
     auto shutdown = [&device] { device.lifecycle.Form_Unload(0); };
     qt::routeShutdownSignals(shutdown);

@@ -54,6 +54,7 @@ public:
 };
 
 class AlarmNotice;
+class KeySetupDialog;
 
 enum class MessageIcon { None, Information, Critical };
 enum class MessageButtons { Ok, OkCancel };
@@ -84,6 +85,8 @@ public:
     }
     // Decodes a picture file within size and memory limits; null when it is not a readable picture.
     virtual std::shared_ptr<const UserPicture> readPicture(const std::string& /*path*/) { return nullptr; }
+    // Shows the key setup dialog modally over the device; returns once it has closed itself.
+    virtual void keySetup(KeySetupDialog& dialog) = 0;
 };
 
 // Outline: rounded rectangle with the given corner ellipse; hole: the ellipse inscribed in `hole`.
@@ -127,11 +130,30 @@ public:
     virtual void flush() = 0;
 };
 
+// A button of a pad going down or up, with the clock reading of the update that took it in.
+struct PadEdge {
+    int button = 0;  // 0 is the first button
+    bool down = false;
+    Millis at;
+};
+
+struct PadReading {
+    std::uint32_t buttons = 0;   // bit n set: button n is down
+    std::vector<PadEdge> edges;  // not read before, oldest first
+};
+
+// Joysticks 0-15. A pad keeps its number while it stays plugged in; a new pad takes the lowest free one.
 class GamePads {
 public:
     virtual ~GamePads() = default;
-    // Button bit mask of joystick 0-15; nullopt when it does not answer.
-    virtual std::optional<std::uint32_t> buttons(int joystick) = 0;
+    // Takes in what the pads did since the last call: pads plugged in or out, button edges.
+    virtual void update() = 0;
+    // How many pads answer, as of the last update.
+    virtual int attached() = 0;
+    // A joystick as of the last update, with its edges since the last read; nullopt when it does not answer.
+    virtual std::optional<PadReading> read(int joystick) = 0;
+    // The pad's own name, for showing; empty when the joystick does not answer.
+    virtual std::string name(int joystick) = 0;
 };
 
 class Sound {

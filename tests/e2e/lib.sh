@@ -84,16 +84,29 @@ position_of() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x=$2} /^Y=/ {y=$2} END {print x, y}'
 }
 
-# app_windows TYPE: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG, ...).
+# app_windows TYPE [TITLE]: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG,
+# ...) and whose title has TITLE (default: the program's name).
 # Tool tips carry the program's name too, so a search by name alone can find one; --all: the window must
 # match both the process and the name (xdotool matches any one of them by default).
 app_windows() {
   local w
-  for w in $(xdotool search --all --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null || true); do
+  for w in $(xdotool search --all --pid "$APP_PID" --onlyvisible --name "${2:-Tapriko}" 2>/dev/null || true); do
     local types
     types=$(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null || true)
     [[ "$types" == *"_NET_WM_WINDOW_TYPE_TOOLTIP"* ]] && continue
     [[ "$types" == *"_NET_WM_WINDOW_TYPE_$1"* ]] && echo "$w"
+  done
+  return 0
+}
+
+# await_window TYPE SECONDS [TITLE]: prints the first of the program's windows of TYPE (and TITLE) once
+# there is one; empty when none came within SECONDS.
+await_window() {
+  local w tries=$(($2 * 10))
+  for _ in $(seq "$tries"); do
+    w=$(app_windows "$1" "${3:-Tapriko}" | head -n1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
   done
   return 0
 }

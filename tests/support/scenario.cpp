@@ -19,6 +19,14 @@ void Scenario::pressAt(double at, std::int16_t vk, double holdMs) {
     sim.at(at + holdMs, [this, vk] { keyUp(vk); });
 }
 
+void Scenario::padDownAt(double at, int code) {
+    sim.at(at, [this, code] { sim.padButton(code / 100, code % 100, true); });
+}
+
+void Scenario::padUpAt(double at, int code) {
+    sim.at(at, [this, code] { sim.padButton(code / 100, code % 100, false); });
+}
+
 std::string Scenario::display() const {
     auto glyph = [this](El e) -> char {
         const auto& el = dev.face[e];

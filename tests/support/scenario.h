@@ -38,6 +38,14 @@ struct Scenario {
     void startButton() { tap(dev.s.keys.keyCodeStart); }
     // Presses at virtual times `at` (ms since the simulation began), each released `holdMs` later.
     void pressAt(double at, std::int16_t vk, double holdMs = 5);
+    // Pad button `code` (joystick × 100 + button) going down or up at `at`, or pressed and released
+    // `holdMs` later; the pad must be plugged in.
+    void padDownAt(double at, int code);
+    void padUpAt(double at, int code);
+    void padPressAt(double at, int code, double holdMs = 5) {
+        padDownAt(at, code);
+        padUpAt(at + holdMs, code);
+    }
 
     // The digits as a user reads them: large positions then small ones, "_" blank, " " hidden,
     // "k"/"K" the koro glyphs, digits as digits. E.g. "_120|_0".

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/keysetup/key_setup_dialog.h"
 #include "core/modes/alarm_notice.h"
 
 namespace tap::sim {
@@ -100,7 +101,9 @@ void SimPlatform::deliverDue() {
 void SimPlatform::yield(Millis maxWait) {
     ++yieldCount;
     lastMaxWait = maxWait;
-    now_ += passLength + stall_;
+    // A pass costs passLength; a wait as asked ends early when an event or a timer falls due.
+    const Millis until = waitsAsAsked ? std::min(nextDue(), now_ + maxWait) : Millis{};
+    now_ = std::max(now_ + passLength, until) + stall_;
     stall_ = Millis{};
     deliverDue();
 }
@@ -160,10 +163,60 @@ std::optional<std::string> SimPlatform::value(const std::string& section, const 
     return it->second;
 }
 
-std::optional<std::uint32_t> SimPlatform::buttons(int joystick) {
-    const auto it = padMasks.find(joystick);
-    if (it == padMasks.end()) return std::nullopt;
-    return it->second;
+void SimPlatform::keySetup(KeySetupDialog& dialog) {
+    ++keySetupShown;
+    topmostWhileKeySetup = alwaysOnTop;
+    // The modal show: time runs on until a scripted OK or Cancel closes the dialog.
+    const Millis cancelAt = now_ + Millis::fromMsDouble(keySetupCancelAfterMs);
+    while (dialog.visible() && now_ < cancelAt && !quitCode) {
+        now_ = std::max(now_, std::min(nextDue(), cancelAt));
+        deliverDue();
+    }
+    if (dialog.visible()) dialog.CancelButton_Click();
+}
+
+void SimPlatform::plugPad(int joystick, std::string name) {
+    padMasks[joystick] = 0;
+    padNames[joystick] = std::move(name);
+}
+
+void SimPlatform::unplugPad(int joystick) {
+    padMasks.erase(joystick);
+    padEdges_.erase(joystick);
+}
+
+void SimPlatform::padButton(int joystick, int button, bool down) {
+    auto it = padMasks.find(joystick);
+    if (it == padMasks.end()) return;
+    const std::uint32_t bit = 1u << button;
+    if (((it->second & bit) != 0) == down) return;
+    it->second = down ? it->second | bit : it->second & ~bit;
+    padEdges_[joystick].push_back({button, down, now_});
+}
+
+void SimPlatform::update() {
+    ++padUpdates;
+    for (auto it = seenEdges_.begin(); it != seenEdges_.end();)
+        it = padMasks.count(it->first) ? std::next(it) : seenEdges_.erase(it);
+    seenMasks_ = padMasks;
+    for (auto& [j, edges] : padEdges_) {
+        auto& seen = seenEdges_[j];
+        seen.insert(seen.end(), edges.begin(), edges.end());
+    }
+    padEdges_.clear();
+}
+
+std::optional<PadReading> SimPlatform::read(int joystick) {
+    const auto it = seenMasks_.find(joystick);
+    if (it == seenMasks_.end()) return std::nullopt;
+    PadReading r{it->second, {}};
+    r.edges.swap(seenEdges_[joystick]);
+    return r;
+}
+
+std::string SimPlatform::name(int joystick) {
+    const auto it = padNames.find(joystick);
+    return seenMasks_.count(joystick) && it != padNames.end() ? it->second : std::string();
 }
 
 }  // namespace tap::sim

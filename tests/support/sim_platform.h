@@ -52,6 +52,9 @@ public:
     Millis now() const { return now_; }
     // How far one yield moves the clock.
     Millis passLength = Millis::fromMs(1);
+    // Instead: a yield waits as the real one does, until the next event or timer or for maxWait, and a
+    // pass costs passLength.
+    bool waitsAsAsked = false;
     // Queue `action` at virtual time `at` (ms since the simulation began).
     void at(double ms, std::function<void()> action);
     // Advance time, delivering events and timers, as the idle event loop would.
@@ -103,8 +106,22 @@ public:
     int flushCount = 0;
     std::optional<std::string> value(const std::string& section, const std::string& key) const;
 
+    // ---- key setup dialog ----
+    int keySetupShown = 0;
+    bool topmostWhileKeySetup = false;
+    // How long the user leaves the dialog open before it is cancelled, unless a scripted OK or Cancel
+    // closes it first; time runs and scripted events arrive meanwhile.
+    double keySetupCancelAfterMs = 60000;
+
     // ---- pads, sound, random ----
-    std::map<int, std::uint32_t> padMasks;  // joysticks that answer
+    // The pads as they are: joysticks plugged in and their buttons. The device sees them after an update.
+    std::map<int, std::uint32_t> padMasks;
+    std::map<int, std::string> padNames;
+    void plugPad(int joystick, std::string name = "Sim pad");
+    void unplugPad(int joystick);
+    // A button going down or up now, with an edge of its own.
+    void padButton(int joystick, int button, bool down);
+    int padUpdates = 0;
     int beeps = 0;
     SimCanvas canvas;
 
@@ -122,6 +139,7 @@ public:
     void alarmNotice(AlarmNotice& notice) override;
     std::optional<std::string> openFile(const std::vector<FileFilter>& filters) override;
     std::shared_ptr<const UserPicture> readPicture(const std::string& path) override;
+    void keySetup(KeySetupDialog& dialog) override;
     // WindowOps
     void setAlwaysOnTop(bool onTop) override { alwaysOnTop = onTop; }
     void setShape(const WindowShape& s) override {
@@ -151,7 +169,10 @@ public:
     }
     void flush() override { ++flushCount; }
     // GamePads
-    std::optional<std::uint32_t> buttons(int joystick) override;
+    void update() override;
+    int attached() override { return static_cast<int>(seenMasks_.size()); }
+    std::optional<PadReading> read(int joystick) override;
+    std::string name(int joystick) override;
     // Sound
     void beep() override { ++beeps; }
     // RandomSource
@@ -177,6 +198,9 @@ private:
     std::vector<SimTimer*> timers_;
     std::optional<TimeOfDay> todStart_;
     Millis todStartTick_{};
+    std::map<int, std::vector<PadEdge>> padEdges_;  // not yet taken in by an update
+    std::map<int, std::uint32_t> seenMasks_;         // as of the last update
+    std::map<int, std::vector<PadEdge>> seenEdges_;  // taken in, not yet read
     std::mt19937 rng_{12345};
     Platform platform_;
 };

@@ -29,4 +29,9 @@ struct RealDevice {
     }
 };
 
+// The same as a test fixture, started and shown before each test.
+struct RealWindow : ::testing::Test, RealDevice {
+    void SetUp() override { startAndShow(); }
+};
+
 }  // namespace tap

@@ -4,10 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/appearance/window_shapes.h"
-#include "platform/qt/qt_window_ops.h"
-#include "tests/support/scenario.h"
 #include "tests/ui/real_device.h"
-#include "ui/device_window.h"
 #include "ui/picture_book.h"
 
 namespace tap {
@@ -46,10 +43,6 @@ TEST(WindowShape, HalfViewStaysInTheTopLeftQuarter) {
     EXPECT_TRUE(qt::regionOf(shapes::front50()).contains(QPoint(176, 39)));
     EXPECT_FALSE(qt::regionOf(shapes::back50()).contains(QPoint(176, 39)));
 }
-
-struct RealWindow : ::testing::Test, RealDevice {
-    void SetUp() override { startAndShow(); }
-};
 
 TEST_F(RealWindow, MaskFollowsFaceAndViewSize) {
     EXPECT_FALSE(view.mask().contains(QPoint(77, 78)));

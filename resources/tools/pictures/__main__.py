@@ -12,6 +12,7 @@ from .app_icon import make_app_icon
 from .back import make_back, make_reset_and_seals
 from .bonus import make_bonus
 from .cells import write_header
+from .controller import make_controller
 from .cursors import make_cursors
 from .explosion import make_explosion
 from .faces import make_faces
@@ -36,6 +37,7 @@ FAMILIES = (
     make_explosion,
     make_bonus,
     make_loader_pictures,
+    make_controller,
 )
 
 

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -11,7 +12,9 @@
 namespace tap::qt {
 
 MessageAnswer QtDialogs::messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(owner_);
+    // Over the window it interrupts: a modal dialog that is open (the key setup), else the device.
+    QWidget* modal = QApplication::activeModalWidget();
+    QMessageBox box(modal ? modal : owner_.data());
     box.setWindowTitle(QStringLiteral("Tapriko++"));
     box.setText(QString::fromStdString(text));
     box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information

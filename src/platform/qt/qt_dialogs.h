@@ -21,6 +21,11 @@ public:
 
     // "ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)" with "*.bmp" reads as it stands; other entries get their patterns in brackets.
     static QString filterText(const std::vector<FileFilter>& filters);
+    // Shows the key setup dialog modally; set by the view layer, which owns the dialog's window.
+    std::function<void(KeySetupDialog&)> showKeySetup;
+    void keySetup(KeySetupDialog& dialog) override {
+        if (showKeySetup) showKeySetup(dialog);
+    }
 
 private:
     QPointer<QWidget> owner_;
