@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps bench cpu-load fuzz soak clean
+.PHONY: run test build deps bench package cpu-load fuzz soak clean
 
 deps:
 	@scripts/install-deps.sh
@@ -22,6 +22,12 @@ test: build
 
 bench: build
 	$(BUILD)/bench/measure_loop
+	$(BUILD)/bench/explosion_frames
+	$(BUILD)/bench/pad_edges
+
+# A Debian package of the program in $(BUILD)/, from a release build.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # Share of a core the idle program, the clock and the running stopwatch take under Xvfb (10 s each).
 cpu-load: build

@@ -2,13 +2,17 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <cstdio>
 #include <random>
 
 #include "core/device/device.h"
+#include "platform/no_game_pads.h"
 #include "platform/qt/entry_guard.h"
+#include "platform/qt/platform_choice.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_event_pump.h"
@@ -16,12 +20,16 @@
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_stores.h"
 #include "platform/qt/shutdown_signals.h"
+#include "platform/qt/single_instance.h"
 #include "platform/qt/x11_auto_repeat.h"
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/sdl_sound.h"
 #include "ui/alarm_notice_dialog.h"
+#include "ui/analyzer/analyzer_view.h"
 #include "ui/device_window.h"
 #include "ui/face_render.h"
+#include "ui/game_windows.h"
+#include "ui/key_setup_window.h"
 
 namespace {
 
@@ -48,10 +56,11 @@ struct Options {
     bool back = false;
 };
 
-Options parseOptions(const QApplication& app) {
+Options parseOptions(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tapriko++ rapid-fire meter"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption settings(QStringLiteral("settings"), QStringLiteral("Keep the settings in FILE."),
                                       QStringLiteral("FILE"));
     const QCommandLineOption render(QStringLiteral("render-face"),
@@ -78,10 +87,9 @@ int renderFaceToFile(const Options& o) {
     qt::MemorySettingsStore store;
     QtBeep sound;
     StdRandom random;
-    struct NoPads : GamePads {
-        std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
-    } pads;
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random};
+    NoGamePads pads;
+    qt::QtCanvas canvas(1.0);
+    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
     store.write("PANEL", "SKIN", std::to_string(o.skin));
     store.write("PANEL", "SIZE", o.compact ? "1" : "0");
     store.write("PANEL", "SIDE", o.back ? "1" : "0");
@@ -100,17 +108,31 @@ int renderFaceToFile(const Options& o) {
     return 0;
 }
 
+void nameTheProgram() {
+    QCoreApplication::setApplicationName(QStringLiteral("Tapriko++"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAPRIKO_VERSION));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (qt::asksOnlyForText({argv, argv + argc})) {
+        QCoreApplication textOnly(argc, argv);
+        nameTheProgram();
+        parseOptions(textOnly);  // prints the text and ends the program
+    }
+    qt::preferX11InWaylandSessions(argc, argv);
     // The face repaints a few small digits at a time. Through X shared memory each of those costs a
     // completion round trip with the toolkit's X thread, more than sending the few pixels themselves.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tapriko++"));
+    nameTheProgram();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tapriko.Tapriko"));
     QApplication::setQuitOnLastWindowClosed(false);
     const Options options = parseOptions(app);
     if (!options.renderFile.isEmpty()) return renderFaceToFile(options);
+    qt::SingleInstance instance(qt::instanceKey(options.settingsFile), qt::instanceDirectory());
+    if (const auto exitCode = qt::handOverToRunningInstance(instance)) return *exitCode;
 
     qt::makeAutoRepeatDetectable();
     qt::QtClock clock;
@@ -119,18 +141,30 @@ int main(int argc, char** argv) {
     qt::QtDialogs dialogs;
     qt::QtWindowOps window;
     const auto store = qt::openSettingsStore(options.settingsFile);
-    sdl::SdlPads pads;
+    sdl::SdlPads pads(clock);
     sdl::SdlSound sound;
     StdRandom random;
-    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random};
+    qt::QtCanvas canvas(app.devicePixelRatio());
+    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random, canvas};
 
     Device device(platform);
     const ui::PictureBook book(app.devicePixelRatio());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/org.tapriko.Tapriko.svg")));
     ui::DeviceWindow view(device, book);
+    ui::GameWindows games(device, book, view);
     window.setWindow(&view);
+    instance.onRaiseRequest = [&window] { window.bringToFront(); };
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
+    ui::AnalyzerView analyzer(device, book, canvas, &view);
+    analyzer.forwardKey = [&view](const QKeyEvent& e, bool pressed) { view.handleKey(e, pressed); };
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
+    // The key setup window is made at its first opening and kept: later openings show the same one.
+    std::unique_ptr<ui::KeySetupWindow> keySetupWindow;
+    dialogs.showKeySetup = [&view, &keySetupWindow](KeySetupDialog& model) {
+        if (!keySetupWindow) keySetupWindow = std::make_unique<ui::KeySetupWindow>(model, &view);
+        keySetupWindow->exec();
+    };
 
     qt::setFailureReport([&view](const std::string& what) {
         QMessageBox::critical(&view, QStringLiteral("Tapriko++"), QString::fromStdString(what));

@@ -4,15 +4,16 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QHelpEvent>
-#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QToolTip>
+#include <utility>
 
-#include "platform/qt/entry_guard.h"
+#include "platform/qt/key_state.h"
 #include "platform/qt/virtual_keys.h"
 #include "ui/face_painter.h"
+#include "ui/menu_builder.h"
 
 namespace tap::ui {
 
@@ -40,30 +41,6 @@ int buttonOf(Qt::MouseButton b) {
     }
 }
 
-QMenu* buildMenu(QWidget* parent, const std::vector<MenuItem>& items, Menu& model, QString& chosen) {
-    auto* menu = new QMenu(parent);
-    for (const auto& it : items) {
-        if (!it.visible) continue;
-        if (it.isSeparator()) {
-            menu->addSeparator();
-            continue;
-        }
-        if (!it.children.empty()) {
-            QMenu* sub = buildMenu(menu, it.children, model, chosen);
-            sub->setTitle(QString::fromStdString(it.caption));
-            menu->addMenu(sub);
-            continue;
-        }
-        QAction* a = menu->addAction(QString::fromStdString(it.caption));
-        a->setObjectName(QString::fromStdString(it.name));
-        a->setEnabled(it.enabled);
-        a->setCheckable(it.checked);
-        a->setChecked(it.checked);
-        QObject::connect(a, &QAction::triggered, [&chosen, name = a->objectName()] { chosen = name; });
-    }
-    return menu;
-}
-
 }  // namespace
 
 DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
@@ -78,6 +55,7 @@ DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
     // Only what changed is painted again: a running stopwatch changes two small digits a hundred times a
     // second, and repainting the whole face for that would cost far more than the device itself.
     device_.face.onChange = [this](const Rect& r) { update(r.left, r.top, r.width(), r.height()); };
+    keyIsDown = qt::isKeyDown;
 }
 
 void DeviceWindow::paintEvent(QPaintEvent* e) {
@@ -87,17 +65,35 @@ void DeviceWindow::paintEvent(QPaintEvent* e) {
     paintFace(p, device_.face, book_, Rect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
 }
 
-void DeviceWindow::keyPressEvent(QKeyEvent* e) {
+void DeviceWindow::keyPressEvent(QKeyEvent* e) { handleKey(*e, true); }
+
+void DeviceWindow::keyReleaseEvent(QKeyEvent* e) { handleKey(*e, false); }
+
+void DeviceWindow::handleKey(const QKeyEvent& e, bool pressed) {
     // A repeated press still arrives as a key-down: the hold flags ignore it where presses are counted,
-    // and alarm setting uses it to run the field on.
-    const auto vk = qt::virtualKeyOf(*e);
-    if (vk != 0) qt::guarded([&] { device_.dispatcher.Form_KeyDown(vk, 0); });
+    // and alarm setting uses it to run the field on. A repeated release is dropped.
+    if (!pressed && e.isAutoRepeat()) return;
+    if (pressed) releaseMissedKeys();
+    const auto vk = qt::virtualKeyOf(e);
+    if (vk == 0) return;
+    if (pressed) heldKeys_.pressed(vk, qt::nativeKeyOf(e));
+    else heldKeys_.released(vk);
+    guarded([&] { pressed ? device_.dispatcher.Form_KeyDown(vk, 0) : device_.dispatcher.Form_KeyUp(vk, 0); });
 }
 
-void DeviceWindow::keyReleaseEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat()) return;
-    const auto vk = qt::virtualKeyOf(*e);
-    if (vk != 0) qt::guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
+void DeviceWindow::focusOutEvent(QFocusEvent* e) {
+    heldKeys_.keyboardLeft();
+    QWidget::focusOutEvent(e);
+}
+
+void DeviceWindow::focusInEvent(QFocusEvent* e) {
+    releaseMissedKeys();
+    QWidget::focusInEvent(e);
+}
+
+void DeviceWindow::releaseMissedKeys() {
+    if (!heldKeys_.away()) return;
+    for (const auto vk : heldKeys_.keyboardBack(keyIsDown)) guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
 }
 
 std::optional<El> DeviceWindow::elementAt(const QPointF& pos) const {
@@ -112,7 +108,7 @@ MouseEvent DeviceWindow::mouseEventOf(const QMouseEvent* e) const {
 void DeviceWindow::mousePressEvent(QMouseEvent* e) {
     const auto hit = elementAt(e->position());
     if (!captured_) captured_ = hit;
-    if (hit) qt::guarded([&] { device_.mouse.mouseDown(*hit, mouseEventOf(e)); });
+    if (hit) guarded([&] { device_.mouse.mouseDown(*hit, mouseEventOf(e)); });
     updateCursor(captured_);
 }
 
@@ -121,24 +117,27 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* e) {
     int held = 0;
     if (e->buttons() & Qt::LeftButton) held |= kLeftButton;
     if (e->buttons() & Qt::RightButton) held |= kRightButton;
-    if (target) qt::guarded([&] { device_.mouse.mouseMove(*target, mouseEventOf(e), held); });
+    if (target) guarded([&] { device_.mouse.mouseMove(*target, mouseEventOf(e), held); });
     updateCursor(target);
 }
 
 void DeviceWindow::mouseReleaseEvent(QMouseEvent* e) {
     const auto target = captured_;
     if (e->buttons() == Qt::NoButton) captured_.reset();
+    // The double click has already acted as the second click: its release is no click of its own.
+    const bool endsDoubleClick = std::exchange(doubleClicked_, false);
     if (!target) return;
     const MouseEvent ev = mouseEventOf(e);
-    qt::guarded([&] { device_.mouse.mouseUp(*target, ev); });
-    if (elementAt(e->position()) == target) qt::guarded([&] { device_.mouse.click(*target, ev); });
+    guarded([&] { device_.mouse.mouseUp(*target, ev); });
+    if (!endsDoubleClick && elementAt(e->position()) == target) guarded([&] { device_.mouse.click(*target, ev); });
     updateCursor(elementAt(e->position()));
 }
 
 void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    doubleClicked_ = true;
     const auto hit = elementAt(e->position());
     if (!captured_) captured_ = hit;
-    if (hit) qt::guarded([&] { device_.mouse.doubleClick(*hit, mouseEventOf(e)); });
+    if (hit) guarded([&] { device_.mouse.doubleClick(*hit, mouseEventOf(e)); });
 }
 
 void DeviceWindow::updateCursor(std::optional<El> over) {
@@ -164,21 +163,19 @@ bool DeviceWindow::event(QEvent* e) {
         else QToolTip::showText(help->globalPos(), QString::fromStdString(tip), this);
         return true;
     }
-    if (e->type() == QEvent::WindowActivate) qt::guarded([this] { device_.lifecycle.Form_Activate(); });
+    if (e->type() == QEvent::WindowActivate) guarded([this] { device_.lifecycle.Form_Activate(); });
     return QWidget::event(e);
 }
 
 void DeviceWindow::closeEvent(QCloseEvent* e) {
     // The device decides when the program ends: the close request goes through its shutdown.
     e->ignore();
-    qt::guarded([&] { device_.lifecycle.Form_Unload(0); });
+    guarded([&] { device_.lifecycle.Form_Unload(0); });
 }
 
 void DeviceWindow::openPopupMenu(Point screenPos) {
-    QString chosen;
-    std::unique_ptr<QMenu> menu(buildMenu(this, device_.menu.items(), device_.menu, chosen));
-    menu->exec(QPoint(screenPos.x, screenPos.y));
-    if (!chosen.isEmpty()) qt::guarded([&] { device_.menu.choose(chosen.toStdString()); });
+    const QString chosen = execMenu(this, device_.menu, QPoint(screenPos.x, screenPos.y));
+    if (!chosen.isEmpty()) guarded([&] { device_.menu.choose(chosen.toStdString()); });
 }
 
 }  // namespace tap::ui

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "core/canvas.h"
+
 // The pictures are compiled into a static library, whose resource registration a linker may drop.
 static void registerPictureResources() { Q_INIT_RESOURCE(pictures); }
 
@@ -21,6 +23,10 @@ constexpr TableInfo kTables[] = {
     {PicTable::AS, pics::kLargeCount},    {PicTable::B, pics::kSmallCount},      {PicTable::BS, pics::kSmallCount},
     {PicTable::AlarmOn, 2},               {PicTable::AlarmOff, 2},               {PicTable::ResetButton, 2},
     {PicTable::SealInner, 2},             {PicTable::SealOuter, 2},              {PicTable::ButtonPress, 4},
+    {PicTable::AnalyzerPage, 9},          {PicTable::AnalyzerStatus, 4},         {PicTable::AnalyzerBanner, 2},
+    {PicTable::AnalyzerScale, 3},         {PicTable::AnalyzerLegend, 2},         {PicTable::AnalyzerClose, 1},
+    {PicTable::CanvasBackground, kCanvasPictureCount},
+    {PicTable::Game, pics::kGameCount},
 };
 
 QString digitName(int index, bool large) {
@@ -56,6 +62,33 @@ QString PictureBook::sourceOf(PictureId id) {
         case PicTable::ButtonPress: {
             static const char* names[] = {"a_press", "b_press", "select_press", "start_press"};
             return QStringLiteral(":/pictures/buttons/%1.svg").arg(QLatin1String(names[id.index]));
+        }
+        case PicTable::AnalyzerPage: {
+            static const char* states[] = {"", "_free", "_busy"};
+            return QStringLiteral(":/pictures/analyzer/page%1%2.svg")
+                .arg(id.index % pics::kPageButtons + 1)
+                .arg(QLatin1String(states[id.index / pics::kPageButtons]));
+        }
+        case PicTable::AnalyzerStatus: {
+            static const char* names[] = {"standby", "armed", "measuring", "finished"};
+            return QStringLiteral(":/pictures/analyzer/status_%1.svg").arg(QLatin1String(names[id.index]));
+        }
+        case PicTable::AnalyzerBanner:
+            return id.index == 0 ? QStringLiteral(":/pictures/analyzer/banner_active.svg")
+                                 : QStringLiteral(":/pictures/analyzer/banner_device.svg");
+        case PicTable::AnalyzerScale: return QStringLiteral(":/pictures/analyzer/scale_%1.svg").arg(30 * (id.index + 1));
+        case PicTable::AnalyzerLegend:
+            return id.index == 0 ? QStringLiteral(":/pictures/analyzer/legend_line.svg")
+                                 : QStringLiteral(":/pictures/analyzer/legend_bar.svg");
+        case PicTable::AnalyzerClose: return QStringLiteral(":/pictures/analyzer/close.svg");
+        case PicTable::CanvasBackground: {
+            static const char* names[] = {"graph", "meter", "chart"};
+            return QStringLiteral(":/pictures/analyzer/%1_background.svg").arg(QLatin1String(names[id.index]));
+        }
+        case PicTable::Game: {
+            static const char* names[] = {"panel",      "preview_empty", "loader_banner", "explosion0",
+                                          "explosion1", "explosion2",    "explosion3",    "bonus"};
+            return QStringLiteral(":/pictures/games/%1.svg").arg(QLatin1String(names[id.index]));
         }
     }
     return {};

@@ -1,6 +1,7 @@
-// The platform layer under a real Qt event loop, without a display.
-#include <QCoreApplication>
+// The platform layer's tests: Qt objects without a window system.
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

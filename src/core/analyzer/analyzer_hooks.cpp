@@ -4,17 +4,93 @@
 
 namespace tap {
 
-// The analyzer window comes with its own work; until it exists the analyzer is never switched on, so the
-// hooks have nothing to draw into.
-void AnalyzerHooks::open() { (void)d_; }
-void AnalyzerHooks::prepareNewRun() {}
-void AnalyzerHooks::startOfLoop() { d_.s.tickCount = 0; }
-void AnalyzerHooks::progressBar() {}
-void AnalyzerHooks::liveSecond() {}
-void AnalyzerHooks::speedMeter() {}
-void AnalyzerHooks::endOfRunDisplay() {}
-void AnalyzerHooks::perPress(int /*kind*/) {}
-void AnalyzerHooks::statusReset() {}
-void AnalyzerHooks::windowActivated() {}
+using Part = AnalyzerWindow::Part;
+
+void AnalyzerHooks::open() {
+    auto& s = d_.s;
+    s.analyzerOn = true;
+    d_.analyzerWindow.show();
+    if (s.modeNo != 0) d_.analyzerWindow.setStatus(pics::StatusStandby);
+    else if (s.shootState == 1) d_.analyzerWindow.setStatus(pics::StatusArmed);
+    d_.p.window.focusDevice();
+}
+
+void AnalyzerHooks::updateMenu() {
+    d_.menu.item("ANALIZER").enabled = !(d_.s.measuring || d_.s.analyzerOn);
+}
+
+void AnalyzerHooks::prepareNewRun() {
+    auto& log = d_.log;
+    auto& w = d_.analyzerWindow;
+    // ResetPressList
+    w.list.reset();
+    d_.s.timeStart = Millis{};
+    log.clearTimeLists();
+    w.changed(Part::PressList);
+
+    w.setStatus(pics::StatusArmed);
+    for (auto pic : {CanvasPicture::Picture1, CanvasPicture::Picture2, CanvasPicture::pb1}) d_.graphs.clear(pic);
+    if (log.prevState != 0) {
+        log.keepAsPrevious();
+        for (int t = 1; t <= 10; ++t) d_.graphs.DrawSeconds(0, t);
+    }
+    w.ShowRangeScale();
+    d_.graphs.DrawSixteenLine();
+    w.table.ResetFiguresTable(log);
+    w.changed(Part::Table);
+    w.changed(Part::Score);
+}
+
+void AnalyzerHooks::startOfLoop() {
+    auto& w = d_.analyzerWindow;
+    d_.s.tickCount = 0;
+    w.ShowRangeScale();
+    w.options.graphActive = true;
+    w.setStatus(pics::StatusMeasuring);
+    w.setPageButtonsEnabled(false);
+}
+
+void AnalyzerHooks::progressBar() { d_.graphs.progressBar(d_.s.timeNow - d_.s.timeStart); }
+
+void AnalyzerHooks::liveSecond() {
+    const int n = d_.log.secondIndex;
+    d_.graphs.liveSecond(n);
+    if (n != d_.s.shownSecond) {
+        d_.analyzerWindow.table.UpdateSecondRow(n, d_.s.shownSecond, d_.log);
+        d_.analyzerWindow.changed(Part::Table);
+    }
+}
+
+void AnalyzerHooks::speedMeter() { d_.graphs.vuMeter(); }
+
+void AnalyzerHooks::endOfRunDisplay() {
+    auto& w = d_.analyzerWindow;
+    auto& log = d_.log;
+    d_.graphs.show_graph2();
+    w.resetPageButtons();
+    w.setPageButtonsEnabled(true);
+    w.setStatus(pics::StatusFinished);
+    log.prevState = log.prevState == 0 ? 1 : 2;
+    w.FillTimeLists();
+    w.changed(Part::Score);
+}
+
+void AnalyzerHooks::perPress(PressKind kind) {
+    const auto& s = d_.s;
+    const int n = s.countTotal;
+    const Millis time = n == 1 ? Millis{} : s.timeNow - s.timeStart;
+    if (!d_.log.logPressTime(kind, n, time)) return;
+    d_.analyzerWindow.list.addPress(n, kind, time);
+    d_.analyzerWindow.changed(Part::PressList);
+    d_.analyzerWindow.changed(Part::Score);
+}
+
+void AnalyzerHooks::statusReset() {
+    if (d_.s.analyzerOn) d_.analyzerWindow.setStatus(pics::StatusStandby);
+}
+
+void AnalyzerHooks::windowActivated() {
+    if (d_.s.analyzerOn) d_.analyzerWindow.setBanner(1);
+}
 
 }  // namespace tap

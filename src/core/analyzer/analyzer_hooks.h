@@ -1,5 +1,7 @@
 #pragma once
-// The points at which the device calls the press analyzer. Each runs only while the analyzer is on.
+// The points at which the device calls the press analyzer, in the order the device runs them.
+
+#include "core/analyzer/press_log.h"
 
 namespace tap {
 
@@ -9,16 +11,22 @@ class AnalyzerHooks {
 public:
     explicit AnalyzerHooks(Device& d) : d_(d) {}
 
-    // The ANALIZER menu item: opens the analyzer window.
+    // The ANALIZER menu item: shows the analyzer window beside the device and gives the keys back to it.
     void open();
+    // Opening the device's pop-up menu: the analyzer can be opened only between runs while it is closed.
+    void updateMenu();
+    // START readies a run: the latest run becomes the previous one (once the analyzer has been loaded).
     void prepareNewRun();
     void startOfLoop();
     void progressBar();
     void liveSecond();
     void speedMeter();
     void endOfRunDisplay();
-    void perPress(int kind);
+    // A counted press while the analyzer is on (LogPress).
+    void perPress(PressKind kind);
+    // The device left the shooting mode or its record was reset.
     void statusReset();
+    // The device window became active.
     void windowActivated();
 
 private:

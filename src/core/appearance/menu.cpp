@@ -4,6 +4,32 @@
 
 namespace tap {
 
+MenuItem menuEntry(std::string name, std::string caption, std::function<void()> onClick) {
+    MenuItem it;
+    it.name = std::move(name);
+    it.caption = std::move(caption);
+    it.onClick = std::move(onClick);
+    return it;
+}
+
+MenuItem menuGroup(std::string name, std::string caption, std::vector<MenuItem> children) {
+    MenuItem it = menuEntry(std::move(name), std::move(caption));
+    it.children = std::move(children);
+    return it;
+}
+
+MenuItem menuSeparator(std::string name) { return menuEntry(std::move(name), "-"); }
+
+MenuItem ticked(MenuItem it) {
+    it.checked = true;
+    return it;
+}
+
+MenuItem hidden(MenuItem it) {
+    it.visible = false;
+    return it;
+}
+
 MenuItem* Menu::find(std::vector<MenuItem>& items, const std::string& name) {
     for (auto& it : items) {
         if (it.name == name) return &it;

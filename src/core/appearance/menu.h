@@ -19,6 +19,13 @@ struct MenuItem {
     bool isSeparator() const { return caption == "-"; }
 };
 
+// Building blocks of menu trees.
+MenuItem menuEntry(std::string name, std::string caption, std::function<void()> onClick = {});
+MenuItem menuGroup(std::string name, std::string caption, std::vector<MenuItem> children);
+MenuItem menuSeparator(std::string name);
+MenuItem ticked(MenuItem it);
+MenuItem hidden(MenuItem it);
+
 class Menu {
 public:
     explicit Menu(std::vector<MenuItem> items) : items_(std::move(items)) {}

@@ -1,5 +1,7 @@
 #include "core/appearance/pictures.h"
 
+#include "core/canvas.h"
+
 namespace tap {
 
 Size pictureSize(PictureId id) {
@@ -19,6 +21,17 @@ Size pictureSize(PictureId id) {
         case PicTable::SealOuter: return compact ? Size{36, 22} : Size{72, 44};
         case PicTable::ButtonPress:
             return id.index <= pics::PressB ? Size{65, 65} : Size{54, 24};
+        case PicTable::AnalyzerPage: return {26, 24};
+        case PicTable::AnalyzerStatus: return {120, 26};
+        case PicTable::AnalyzerBanner: return {38, 26};
+        case PicTable::AnalyzerScale: return {31, 143};
+        case PicTable::AnalyzerLegend: return {66, 14};
+        case PicTable::AnalyzerClose: return {26, 24};
+        case PicTable::CanvasBackground: return canvasSize(static_cast<CanvasPicture>(id.index));
+        case PicTable::Game:
+            return id.index == pics::LoaderBanner ? Size{247, 40}
+                   : id.index == pics::Bonus      ? Size{164, 88}
+                                                  : Size{136, 136};
     }
     return {};
 }

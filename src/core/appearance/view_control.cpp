@@ -70,7 +70,10 @@ void ViewControl::surfaceMouseMove(const MouseEvent& ev, int buttonsHeld) {
 }
 
 void ViewControl::surfaceMouseUp(El surface, const MouseEvent& ev) {
-    if (ev.button == kRightButton && !d_.s.measuring) d_.p.window.showPopupMenu(ev.screen);
+    if (ev.button == kRightButton && !d_.s.measuring) {
+        d_.analyzer.updateMenu();
+        d_.p.window.showPopupMenu(ev.screen);
+    }
     d_.face.setCursor(surface, CursorShape::Default);
 }
 

@@ -10,7 +10,7 @@ Device::Device(Platform& platform) : p(platform), menu(buildPopupMenu(*this)) {
     KoroBlink = p.timers.createTimer([this] { display.KoroBlink_Timer(); });
     AlarmBlink = p.timers.createTimer([this] { display.AlarmBlink_Timer(); });
     Timer1 = p.timers.createTimer([this] { display.Timer1_Timer(); });
-    padPollTimer->setInterval(GamePadPoll::kPollMs);
+    padPollTimer->setInterval(25);
 }
 
 Device::~Device() = default;

@@ -4,11 +4,14 @@
 #include <memory>
 
 #include "core/analyzer/analyzer_hooks.h"
+#include "core/analyzer/analyzer_window.h"
+#include "core/analyzer/graphs.h"
 #include "core/analyzer/press_log.h"
 #include "core/appearance/explosion_game.h"
 #include "core/appearance/face.h"
 #include "core/appearance/face_layout.h"
 #include "core/appearance/menu.h"
+#include "core/appearance/panel_pictures.h"
 #include "core/appearance/secondary_windows.h"
 #include "core/appearance/view_control.h"
 #include "core/appearance/window_shapes.h"
@@ -63,6 +66,9 @@ public:
     CountdownAlarm countdown{*this};
     SlotGame slot{*this};
     ExplosionGame explosion{*this};
+    AnalyzerGraphs graphs{*this};
+    AnalyzerWindow analyzerWindow{*this};
+    PanelPictures panels{*this};
     AnalyzerHooks analyzer{*this};
     KeySetup keySetup{*this};
 

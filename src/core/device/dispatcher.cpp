@@ -6,8 +6,8 @@ namespace tap {
 
 namespace {
 // During a run a press or release carries its own clock reading rather than the loop's last pass.
-void stampInputTime(Device& d) {
-    if (d.s.shootState == 2) d.s.timeNow = d.p.clock.tickNow();
+void stampInputTime(Device& d, Millis at = {}) {
+    if (d.s.shootState == 2) d.s.timeNow = at.isZero() ? d.p.clock.tickNow() : at;
 }
 
 // The run second of the input being handled; before the loop's start reading it is the first.
@@ -19,7 +19,10 @@ std::int16_t inputSecond(const Device& d) {
 void stepWrapping(i16& v, int last) { v = v > last - 1 ? 0 : static_cast<i16>(v + 1); }
 }  // namespace
 
-void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) {
+void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) { keyDownAt(keyCode, Millis{}); }
+
+void Dispatcher::keyDownAt(std::int16_t keyCode, Millis at) {
+    inputAt_ = at;
     if (d_.s.backSideShown == 1) return;
     const auto& k = d_.s.keys;
     // The first matching face button decides, so two buttons on one key act as the earlier one.
@@ -145,7 +148,7 @@ void Dispatcher::registerPress(Button b) {
     } else if (s.measuring) {
         // The press carries its own time rather than the loop's last pass, so that it lands in the right
         // second and one that comes after the ten seconds, before the loop has noticed, is not counted.
-        stampInputTime(d_);
+        stampInputTime(d_, inputAt_);
         if (inputSecond(d_) < 10) countPress(b);
     }
 }
@@ -154,11 +157,11 @@ void Dispatcher::countPress(Button b) {
     auto& s = d_.s;
     auto& log = d_.log;
     const bool isA = b == Button::A;
+    const PressKind kind = isA ? PressKind::A : PressKind::B;
     auto& slots = isA ? log.slotCountA : log.slotCountB;
-    auto& seconds = isA ? log.secondCountA : log.secondCountB;
-    ++(isA ? s.countA : s.countB);
-    ++slots[s.slotIndex];
-    ++seconds[inputSecond(d_)];
+    i16& count = isA ? s.countA : s.countB;
+    if (count < 32767) ++count;
+    log.countPress(kind, s.slotIndex, inputSecond(d_));
     int sum = 0;
     for (int i = 0; i <= 9; ++i)
         if (s.slotIndex - i >= 0) sum += slots[s.slotIndex - i];
@@ -167,7 +170,7 @@ void Dispatcher::countPress(Button b) {
     (isA ? s.speedA : s.speedB) = gauge;
     (isA ? s.peakA : s.peakB) = gauge;  // the peak marker starts from the new level
     d_.shooting.Mode_Shooting();
-    if (s.analyzerOn) d_.analyzer.perPress(isA ? 1 : 0);
+    if (s.analyzerOn) d_.analyzer.perPress(kind);
 }
 
 void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
@@ -178,12 +181,10 @@ void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
     if (keyCode == k.keyCodeB) {
         if (s.modeNo == 1 && !s.alarmEditing) d_.clock.Mode_Clock();
         s.holdB = false;
-        if (s.measuring && s.modeNo == 0)
-            PressLog::logRelease(d_.log.releaseTimeB, d_.log.loggedReleasesB, s.timeNow - s.timeStart);
+        if (logsRelease) d_.log.logRelease(PressKind::B, s.timeNow - s.timeStart, s.countB);
     } else if (keyCode == k.keyCodeA) {
         s.holdA = false;
-        if (s.measuring && s.modeNo == 0)
-            PressLog::logRelease(d_.log.releaseTimeA, d_.log.loggedReleasesA, s.timeNow - s.timeStart);
+        if (logsRelease) d_.log.logRelease(PressKind::A, s.timeNow - s.timeStart, s.countA);
     }
 }
 

@@ -2,6 +2,8 @@
 // The only place where face buttons act: every key-down and key-up of the device ends here.
 #include <cstdint>
 
+#include "core/millis.h"
+
 namespace tap {
 
 class Device;
@@ -12,6 +14,8 @@ public:
 
     void Form_KeyDown(std::int16_t keyCode, int shift = 0);
     void Form_KeyUp(std::int16_t keyCode, int shift = 0);
+    // A key-down for an input that happened at `at` rather than now (a pad edge read after the fact).
+    void keyDownAt(std::int16_t keyCode, Millis at);
 
 private:
     enum class Button { B, A };
@@ -21,6 +25,9 @@ private:
     void registerPress(Button b);
     void countPress(Button b);
     Device& d_;
+    // When the key-down being handled happened; zero: now. Every key-down sets it afresh, so one that
+    // runs nested inside another's mode loop never takes the outer one's time.
+    Millis inputAt_{};
 };
 
 }  // namespace tap

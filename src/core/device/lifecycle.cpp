@@ -55,9 +55,7 @@ bool Lifecycle::Form_Load() {
         d_.settings.Load_KeySetup();
         d_.pad.probe();
         d_.settings.Load_Mode();
-        for (auto w : {SecondaryWindow::VELMIN_1, SecondaryWindow::VELMIN_2, SecondaryWindow::VELMIN_3,
-                       SecondaryWindow::VELMIN_4})
-            d_.windows.load(w);
+        d_.panels.loadPanels();
     } catch (const std::exception& e) {
         startUpFailed(e.what());
         return false;

@@ -58,15 +58,36 @@ void QtWindowOps::minimise() {
     if (window_) window_->showMinimized();
 }
 
+void QtWindowOps::bringToFront() {
+    if (!window_) return;
+    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
 void QtWindowOps::disableInputMethod() {
     if (window_) window_->setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 Size QtWindowOps::screenSize() {
+    const Rect area = screenArea();
+    return {area.width(), area.height()};
+}
+
+Rect QtWindowOps::screenArea() {
     const QScreen* screen = window_ && window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return {1024, 768};
+    if (!screen) return {0, 0, 1024, 768};
     const QRect g = screen->geometry();
-    return {g.width(), g.height()};
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+void QtWindowOps::focusDevice() {
+    if (window_) window_->activateWindow();
 }
 
 void QtWindowOps::showPopupMenu(Point screenPos) {

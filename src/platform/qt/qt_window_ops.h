@@ -21,8 +21,14 @@ public:
     void minimise() override;
     void disableInputMethod() override;
     Size screenSize() override;
+    Rect screenArea() override;
+    void focusDevice() override;
     void showPopupMenu(Point screenPos) override;
     void quit(int exitCode) override;
+
+    // Shows the device in front of other windows, out of the task bar if it was minimised, with an open
+    // dialog of the device in front of it.
+    void bringToFront();
 
     // The shape last given to the window.
     const WindowShape& shape() const { return shape_; }
