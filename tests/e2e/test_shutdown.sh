@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SIGTERM ends the program within 200 ms, with status 0 and the settings written, from inside every loop
 # and modal state. Each state is a function enter_NAME that stores the settings to start from, starts the
-# program and brings it into the state; add one and list it in STATES.
+# program and brings it into the state, and optionally check_NAME for what else the file must say; add
+# one and list it in STATES. Arguments after the binary choose states.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/drive.sh"
@@ -44,8 +45,29 @@ enter_back_confirmation() {
   click_face 58 90  # the uncovered reset button
   expect_box "reset confirmation"
 }
+check_back_confirmation() { expect_setting MODE SHOOTING_MAX 130; }  # not answered: no reset
 
-STATES=(measuring clock stopwatch countdown alarm_notice unlock_message back_confirmation)
+enter_slot_reels() { store '[MODE]\nSHOOTING_MAX=200\nSELECT=3\n'; launch; xdotool key x; sleep 0.5; }
+enter_explosion_run() { store '[MODE]\nSHOOTING_MAX=200\nSELECT=4\n'; launch; xdotool key x; sleep 1; }
+enter_key_setup_open() {
+  store ''
+  launch
+  menu "$MENU_KEYSETUP"
+  await_other >/dev/null || fail "$state: the key setup did not open"
+  sleep 0.3
+}
+enter_measuring_with_analyzer() {
+  store '[PANEL]\nPOS_X=20\nPOS_Y=100\n'
+  launch
+  menu "$MENU_ANALYZER"
+  [ -n "$(await_window UTILITY 5 'Shooting Analyzer')" ] || fail "$state: the analyzer did not open"
+  xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
+  xdotool key x c v c v
+  sleep 1
+}
+
+STATES=(measuring clock stopwatch countdown slot_reels explosion_run alarm_notice key_setup_open unlock_message
+        back_confirmation measuring_with_analyzer)
 [ $# -ge 2 ] && STATES=("${@:2}")
 
 for state in "${STATES[@]}"; do
@@ -73,6 +95,6 @@ for state in "${STATES[@]}"; do
   for key in TIME_MODE TIME_ALARM_SET TIME_ALARM_HOU TIME_ALARM_MIN TIME_ALARM_SEC; do
     [ -n "$(setting MODE $key)" ] || fail "$state: MODE/$key not written"
   done
+  if declare -F "check_$state" >/dev/null; then "check_$state"; fi
 done
-expect_setting MODE SHOOTING_MAX 130  # the confirmation was not answered: no reset
 echo "shutdown: ok"
