@@ -3,7 +3,7 @@
 # changes, the stopwatch, the countdown, the clock, the slot reels, explosion runs, skins, view sizes,
 # clock styles, the back face, the key setup and the analyzer opened for a run and closed, in an order
 # drawn from a fixed seed. It fails when resident memory grows by more than 1 MB after the
-# warm-up (every action once and the first minute, or a quarter of a shorter soak), when the program
+# warm-up (every action twice and the first minute, or a quarter of a shorter soak), when the program
 # writes a warning, or when the settings file it leaves is not valid. Memory samples go to
 # $ARTIFACTS/soak_rss.csv.
 #
@@ -99,7 +99,7 @@ xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 csv="$ARTIFACTS/soak_rss.csv"
 echo "seconds,rss_kb,action" > "$csv"
 t0=$(date +%s)
-baseline="" peak=0 actions=0
+baseline="" baselineAt=0 peak=0 actions=0
 # act NAME: one action, checked and sampled.
 act() {
   kill -0 "$APP_PID" 2>/dev/null || { cat "$WORK/app.log" >&2; fail "the program ended after $(($(date +%s) - t0)) s"; }
@@ -109,17 +109,23 @@ act() {
   rss=$(rss_kb)
   elapsed=$(($(date +%s) - t0))
   echo "$elapsed,$rss,$1" >> "$csv"
-  # Memory is measured once every action has run (the first use of a menu or a size loads its
-  # pictures and fonts) and the warm-up is over.
-  if [ "$elapsed" -ge "$warmup" ] && [ "$actions" -gt "${#ACTIONS[@]}" ]; then
-    [ -z "$baseline" ] && baseline=$rss
+  # Memory is measured once every action has run twice (the first use of a menu or a size loads its
+  # pictures and fonts; the analyzer's second run is the first one it compares with a previous run) and
+  # the warm-up time is over.
+  if [ "$elapsed" -ge "$warmup" ] && [ "$actions" -gt $((2 * ${#ACTIONS[@]})) ]; then
+    [ -z "$baseline" ] && baseline=$rss baselineAt=$elapsed
     [ "$rss" -gt "$peak" ] && peak=$rss
   fi
   warnings=$(program_warnings)
   [ -z "$warnings" ] || fail "the program warned after $elapsed s ($1): $warnings"
 }
-for action in "${ACTIONS[@]}"; do act "$action"; done
-while [ $(($(date +%s) - t0)) -lt "$seconds" ] || [ -z "$baseline" ]; do
+for action in "${ACTIONS[@]}" "${ACTIONS[@]}"; do act "$action"; done
+# Then at random until the time is up, and for a quarter of it at least after the memory baseline.
+measuring_enough() {
+  local now=$(($(date +%s) - t0))
+  [ -n "$baseline" ] && [ "$now" -ge "$seconds" ] && [ $((now - baselineAt)) -ge $((seconds / 4)) ]
+}
+until measuring_enough; do
   act "${ACTIONS[RANDOM % ${#ACTIONS[@]}]}"
 done
 screenshot soak_end
@@ -127,7 +133,8 @@ to_mode 0
 stop_tapriko
 
 growth=$((peak - ${baseline:-$peak}))
-echo "soak: $actions actions in $seconds s; resident memory ${baseline:-?} kB after $warmup s, at most $peak kB after, growth $growth kB"
+echo "soak: $actions actions in $(($(date +%s) - t0)) s; resident memory $baseline kB after the warm-up ($baselineAt s)," \
+  "at most $peak kB after, growth $growth kB"
 [ -n "$baseline" ] || fail "no memory sample after the warm-up"
 [ "$growth" -le 1024 ] || fail "resident memory grew by $growth kB after the warm-up"
 
