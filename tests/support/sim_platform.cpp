@@ -26,7 +26,7 @@ struct SimPlatform::SimTimer : Timer {
 };
 
 SimPlatform::SimPlatform(Canvas* drawing)
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, drawing ? *drawing : canvas} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, drawing ? *drawing : canvas, runs, files} {}
 
 SimPlatform::~SimPlatform() = default;
 
@@ -52,6 +52,23 @@ std::string SimPlatform::timeOfDayText() {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%d:%02d:%02d", t.hour, t.minute, t.second);
     return buf;
+}
+
+CalendarTime SimPlatform::localTime() {
+    const auto t = timeOfDay();
+    CalendarTime c = date;
+    c.hour = t.hour;
+    c.minute = t.minute;
+    c.second = t.second;
+    return c;
+}
+
+std::optional<std::string> SimPlatform::chooseFile(const FileDialogRequest& request) {
+    fileDialogs.push_back(request);
+    if (fileChoices.empty()) return std::nullopt;
+    auto choice = fileChoices.front();
+    fileChoices.pop_front();
+    return choice;
 }
 
 std::unique_ptr<Timer> SimPlatform::createTimer(std::function<void()> onTick) {

@@ -13,6 +13,7 @@
 
 #include "core/platform.h"
 #include "tests/support/sim_canvas.h"
+#include "tests/support/sim_records.h"
 
 namespace tap::sim {
 
@@ -66,12 +67,18 @@ public:
     TimeOfDay timeOfDayValue{12, 0, 0};
     // Time of day advancing with virtual time from `start`.
     void setTimeOfDay(TimeOfDay start);
+    // The date the local time reads, with the time of day above.
+    CalendarTime date{2024, 5, 1, 0, 0, 0, 9 * 60};
 
     // ---- dialogs ----
     std::deque<MessageAnswer> answers;  // next answers; Ok when empty
     std::vector<RecordedMessage> messages;
     std::function<void(const std::string&)> onMessage;  // runs while the box is "open"
     std::vector<RecordedNotice> notices;
+    // Paths the user picks in the next file dialogs (nullopt: cancelled; cancelled when empty), and the
+    // dialogs shown.
+    std::deque<std::optional<std::string>> fileChoices;
+    std::vector<FileDialogRequest> fileDialogs;
     // How long the user takes to press OK on an alarm notice; time runs and timers fire meanwhile.
     double noticeOkAfterMs = 1000;
 
@@ -95,11 +102,14 @@ public:
     std::map<int, std::uint32_t> padMasks;  // joysticks that answer
     int beeps = 0;
     SimCanvas canvas;
+    SimRunStore runs;
+    SimFiles files;
 
     // Clock
     Millis tickNow() override { return now_; }
     TimeOfDay timeOfDay() override;
     std::string timeOfDayText() override;
+    CalendarTime localTime() override;
     // TimerFactory
     std::unique_ptr<Timer> createTimer(std::function<void()> onTick) override;
     // EventPump
@@ -108,6 +118,7 @@ public:
     // Dialogs
     MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) override;
     void alarmNotice(AlarmNotice& notice) override;
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     // WindowOps
     void setAlwaysOnTop(bool onTop) override { alwaysOnTop = onTop; }
     void setShape(const WindowShape& s) override {

@@ -31,6 +31,9 @@
 #include "core/modes/slot_game.h"
 #include "core/modes/stopwatch.h"
 #include "core/platform.h"
+#include "core/records/history_window.h"
+#include "core/records/run_keeper.h"
+#include "core/records/run_recorder.h"
 
 namespace tap {
 
@@ -69,6 +72,9 @@ public:
     AnalyzerWindow analyzerWindow{*this};
     AnalyzerHooks analyzer{*this};
     KeySetup keySetup{*this};
+    RunRecorder recorder;
+    RunKeeper runKeeper{*this};
+    HistoryWindow history{*this};
 
     Menu menu;
 

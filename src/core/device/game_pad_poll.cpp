@@ -26,6 +26,7 @@ void GamePadPoll::poll() {
             for (int w = 0; w < 4 && which < 0; ++w)
                 if (codes[w] == code) which = w;
             if (which < 0) continue;
+            const InputFrom from(d_.recorder, InputSource::fromPad(j));
             if (*mask & (1u << i)) pressed(which);
             else released(which);
         }
@@ -67,7 +68,6 @@ void GamePadPoll::pressed(int which) {
 
 void GamePadPoll::released(int which) {
     auto& s = d_.s;
-    auto& log = d_.log;
     const bool logging = s.measuring && s.modeNo == 0;
     switch (which) {
         case Select: s.padHoldSelect = false; break;
@@ -77,7 +77,7 @@ void GamePadPoll::released(int which) {
                 s.padHoldB = false;
                 if (s.holdB) {
                     s.holdB = false;
-                    if (logging) log.logRelease(PressKind::B, s.timeNow - s.timeStart, s.countB);
+                    if (logging) d_.dispatcher.logRelease(PressKind::B);
                 }
             }
             break;
@@ -86,7 +86,7 @@ void GamePadPoll::released(int which) {
                 s.padHoldA = false;
                 if (s.holdA) {
                     s.holdA = false;
-                    if (logging) log.logRelease(PressKind::A, s.timeNow - s.timeStart, s.countA);
+                    if (logging) d_.dispatcher.logRelease(PressKind::A);
                 }
             }
             break;

@@ -76,6 +76,7 @@ void Lifecycle::Form_Unload(std::int16_t cancel) {
     d_.settings.savePosition();
     if (cancel == 2) d_.settings.factoryReset();
     else d_.settings.save();
+    d_.runKeeper.flush(true);
     s.clockLoopRunning = false;
     s.countdownState = 0;
     s.terminating = true;
