@@ -26,6 +26,8 @@
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_stores.h"
+#include "platform/qt/sql_run_store.h"
+#include "platform/qt/user_files.h"
 #include "ui/analyzer/analyzer_view.h"
 #include "ui/picture_book.h"
 
@@ -54,6 +56,7 @@ class AnsweringDialogs : public Dialogs {
         return MessageAnswer::Ok;
     }
     void alarmNotice(AlarmNotice&) override {}
+    std::optional<std::string> chooseFile(const FileDialogRequest&) override { return std::nullopt; }
 };
 
 struct NoPads : GamePads {
@@ -103,7 +106,9 @@ Result measure(EventPump& pump, bool analyzerOpen) {
     Silent sound;
     FixedRandom random;
     qt::QtCanvas canvas(1.0);
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
+    qt::SqlRunStore runs(QStringLiteral(":memory:"));
+    qt::QtUserFiles files;
+    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas, runs, files};
     // A record nobody beats and every mode unlocked: no box and no write interrupts the run.
     store.write("MODE", "SHOOTING_MAX", "9999");
     Device device(platform);

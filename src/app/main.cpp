@@ -15,9 +15,12 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_window_ops.h"
+#include "platform/qt/records_commands.h"
 #include "platform/qt/settings_stores.h"
 #include "platform/qt/shutdown_signals.h"
 #include "platform/qt/single_instance.h"
+#include "platform/qt/sql_run_store.h"
+#include "platform/qt/user_files.h"
 #include "platform/qt/x11_auto_repeat.h"
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/sdl_sound.h"
@@ -25,6 +28,7 @@
 #include "ui/analyzer/analyzer_view.h"
 #include "ui/device_window.h"
 #include "ui/face_render.h"
+#include "ui/records/history_view.h"
 
 namespace {
 
@@ -45,6 +49,9 @@ private:
 
 struct Options {
     QString settingsFile;
+    QString recordsFile;
+    QString exportLast;
+    bool history = false;
     QString renderFile;
     int skin = 0;
     bool compact = false;
@@ -65,10 +72,16 @@ Options parseOptions(const QCoreApplication& app) {
                                   QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption compact(QStringLiteral("compact"), QStringLiteral("The 50 % view for --render-face."));
     const QCommandLineOption back(QStringLiteral("back"), QStringLiteral("The back face for --render-face."));
-    parser.addOptions({settings, render, skin, compact, back});
+    const QCommandLineOption records(QStringLiteral("records"),
+                                     QStringLiteral("Keep the stored runs in the database FILE."), QStringLiteral("FILE"));
+    const QCommandLineOption exportLast(
+        QStringLiteral("export-last"),
+        QStringLiteral("Write the last run played to FILE.csv or FILE.json and exit."), QStringLiteral("FILE"));
+    const QCommandLineOption history(QStringLiteral("history"), QStringLiteral("Print the stored runs and exit."));
+    parser.addOptions({settings, records, exportLast, history, render, skin, compact, back});
     parser.process(app);
-    return {parser.value(settings), parser.value(render), parser.value(skin).toInt(), parser.isSet(compact),
-            parser.isSet(back)};
+    return {parser.value(settings), parser.value(records), parser.value(exportLast), parser.isSet(history),
+            parser.value(render), parser.value(skin).toInt(), parser.isSet(compact), parser.isSet(back)};
 }
 
 // A face picture for the README and for checking the pictures, from a device that never touches the
@@ -86,7 +99,9 @@ int renderFaceToFile(const Options& o) {
         std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
     } pads;
     qt::QtCanvas canvas(1.0);
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
+    qt::SqlRunStore runs(QStringLiteral(":memory:"));
+    qt::QtUserFiles files;
+    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas, runs, files};
     store.write("PANEL", "SKIN", std::to_string(o.skin));
     store.write("PANEL", "SIZE", o.compact ? "1" : "0");
     store.write("PANEL", "SIDE", o.back ? "1" : "0");
@@ -105,6 +120,14 @@ int renderFaceToFile(const Options& o) {
     return 0;
 }
 
+QString recordsPath(const Options& o) { return o.recordsFile.isEmpty() ? qt::defaultRecordsPath() : o.recordsFile; }
+
+// --history and --export-last: answered from the store, without a window.
+int answerRecordsCommand(const Options& o) {
+    qt::SqlRunStore runs(recordsPath(o));
+    return o.history ? qt::printHistory(runs) : qt::exportLastRun(runs, o.exportLast);
+}
+
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Tapriko++"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAPRIKO_VERSION));
@@ -117,6 +140,11 @@ int main(int argc, char** argv) {
         QCoreApplication textOnly(argc, argv);
         nameTheProgram();
         parseOptions(textOnly);  // prints the text and ends the program
+    }
+    if (qt::asksForRecords({argv, argv + argc})) {
+        QCoreApplication textOnly(argc, argv);
+        nameTheProgram();
+        return answerRecordsCommand(parseOptions(textOnly));
     }
     qt::preferX11InWaylandSessions(argc, argv);
     QApplication app(argc, argv);
@@ -139,7 +167,9 @@ int main(int argc, char** argv) {
     sdl::SdlSound sound;
     StdRandom random;
     qt::QtCanvas canvas(app.devicePixelRatio());
-    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random, canvas};
+    qt::SqlRunStore runs(recordsPath(options));
+    qt::QtUserFiles files;
+    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random, canvas, runs, files};
 
     Device device(platform);
     const ui::PictureBook book(app.devicePixelRatio());
@@ -150,6 +180,8 @@ int main(int argc, char** argv) {
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
     ui::AnalyzerView analyzer(device, book, canvas, &view);
     analyzer.forwardKey = [&view](const QKeyEvent& e, bool pressed) { view.handleKey(e, pressed); };
+    ui::HistoryView history(device, &view);
+    history.forwardKey = analyzer.forwardKey;
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
 

@@ -16,6 +16,7 @@ public:
     void alarmNotice(AlarmNotice& notice) override {
         if (showAlarmNotice) showAlarmNotice(notice);
     }
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
 
 private:
     QPointer<QWidget> owner_;
