@@ -80,16 +80,23 @@ QString failure(const QSqlQuery& q, bool* damaged) {
     return q.lastError().text();
 }
 
+QString check(QSqlDatabase& db, bool* damaged) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return failure(q, damaged);
+    const int v = q.value(0).toInt();
+    if (v > kVersion) return QStringLiteral("新しい版の Tapriko++ で作られた記録です。この版では使えません。");
+    if (v == 0) {
+        // A database of something else, pointed at by mistake.
+        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next()) return failure(q, damaged);
+        if (q.value(0).toInt() > 0) return QStringLiteral("Tapriko++ の記録のデータベースではありません。");
+    }
+    return {};
+}
+
 QString migrate(QSqlDatabase& db, bool* damaged) {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return failure(q, damaged);
     int v = q.value(0).toInt();
-    if (v > kVersion) return QStringLiteral("新しい版の Tapriko++ で作られた記録です。この版では使えません。");
-    if (v == 0) {
-        // A database of something else, pointed at by mistake: left as it is.
-        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next()) return failure(q, damaged);
-        if (q.value(0).toInt() > 0) return QStringLiteral("Tapriko++ の記録のデータベースではありません。");
-    }
     static_assert(kVersion == 2, "a new version needs its migration in kMigrations");
     for (; v < kVersion; ++v) {
         if (!db.transaction()) return db.lastError().text();

@@ -16,7 +16,10 @@ inline constexpr int kVersion = 2;
 // Each function returns empty when done, else why not; `damaged` is set when a failure says the file is
 // damaged (not a database, or corrupt).
 
-// Brings the database from its version to kVersion.
+// Whether the database is one this program may use: its own of this version or before, or an empty one.
+// Reads only, so that a database refused is left exactly as it was.
+QString check(QSqlDatabase& db, bool* damaged = nullptr);
+// Brings a database that passed the check from its version to kVersion.
 QString migrate(QSqlDatabase& db, bool* damaged = nullptr);
 // The first schema's tables alone, as the first version of the program made them.
 QString createVersion1(QSqlDatabase& db);

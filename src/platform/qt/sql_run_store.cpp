@@ -52,13 +52,14 @@ QString SqlRunStore::open(bool& damaged) {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     if (!db.open()) return db.lastError().text();
     QSqlQuery q(db);
-    // WAL: a run's transaction appends to the journal without rewriting the database, and a reader never
-    // waits for a writer. NORMAL: a crash of the program loses nothing committed.
-    QString error;
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.exec(QStringLiteral("PRAGMA synchronous = NORMAL")))
+    // The check reads only: a database refused is left as it was. Then WAL: a run's transaction appends to
+    // the journal without rewriting the database, and a reader never waits for a writer; NORMAL: a crash of
+    // the program loses nothing committed.
+    QString error = schema::check(db, &damaged);
+    if (error.isEmpty() &&
+        (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))))
         error = failure(q, &damaged);
-    else
-        error = schema::migrate(db, &damaged);
+    if (error.isEmpty()) error = schema::migrate(db, &damaged);
     if (!error.isEmpty()) {
         q.finish();
         db.close();

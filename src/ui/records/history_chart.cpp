@@ -17,7 +17,7 @@ const QColor kLabel(0, 160, 0);
 constexpr int kLeft = 30, kTop = 18, kRight = 8, kBottom = 8;
 }  // namespace
 
-HistoryChart::HistoryChart(std::size_t slots, QWidget* parent) : QWidget(parent), slots_(slots) {
+HistoryChart::HistoryChart(std::size_t runs, QWidget* parent) : QWidget(parent), slots_(runs) {
     setMinimumSize(320, 150);
 }
 
@@ -32,7 +32,7 @@ void HistoryChart::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), kScreen);
     const QRectF plot(kLeft, kTop, width() - kLeft - kRight, height() - kTop - kBottom);
     auto yOf = [&](int v) { return plot.bottom() - plot.height() * v / top_; };
-    p.setFont(figureFont(8));
+    p.setFont(figureFont(10));
     // A line at each quarter of the scale, numbered on the left.
     for (int i = 0; i <= 4; ++i) {
         const int v = top_ * i / 4;

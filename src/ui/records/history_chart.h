@@ -10,7 +10,7 @@ namespace tap::ui {
 
 class HistoryChart : public QWidget {
 public:
-    HistoryChart(std::size_t slots, QWidget* parent);
+    HistoryChart(std::size_t runs, QWidget* parent);
     void setPoints(std::vector<ChartPoint> points, int top);
 
 protected:

@@ -1,6 +1,7 @@
 #include "ui/records/history_view.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,6 +16,16 @@ namespace tap::ui {
 
 namespace {
 using Part = HistoryWindow::Part;
+
+// Beside the device where the screen has room, else below it, else wherever it fits best.
+QPoint besideDevice(const QRect& device, QSize size, const QRect& screen) {
+    constexpr int kGap = 8;
+    QPoint at(device.right() + kGap, device.top());
+    if (at.x() + size.width() > screen.right()) at = QPoint(device.left(), device.bottom() + kGap);
+    const int x = std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width()));
+    const int y = std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
+    return {x, y};
+}
 
 bool movesInTable(int key) {
     switch (key) {
@@ -59,13 +70,13 @@ HistoryView::HistoryView(Device& device, QWidget* owner) : QWidget(owner, Qt::To
                                      [](int c) { return HistoryWindow::dayColumnTitle(static_cast<HistoryWindow::DayColumn>(c)); },
                                      [](int c) { return c != HistoryWindow::Day; }},
                                     this);
-    runs_ = table(runsModel_, {142, 44, 40, 40, 60, 62, 150});
+    runs_ = table(runsModel_, {168, 48, 44, 44, 70, 70, 150});
     runs_->setObjectName(QStringLiteral("runs"));
-    days_ = table(daysModel_, {84, 40, 40});
+    days_ = table(daysModel_, {92, 48, 44});
     days_->setObjectName(QStringLiteral("days"));
     days_->setSelectionMode(QAbstractItemView::NoSelection);
     days_->setFocusPolicy(Qt::NoFocus);
-    days_->setFixedWidth(186);
+    days_->setFixedWidth(200);
     connect(runs_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& now) {
         if (!syncing_) guarded(this, [&] { model_.select(now.isValid() ? std::optional<int>(now.row()) : std::nullopt); });
     });
@@ -92,7 +103,7 @@ HistoryView::HistoryView(Device& device, QWidget* owner) : QWidget(owner, Qt::To
     layout->addWidget(runs_, 1);
     layout->addLayout(buttons);
     layout->addWidget(status_);
-    resize(760, 540);
+    resize(800, 520);
 
     model_.onChange = [this](Part part) { sync(part); };
     for (Part p : {Part::Runs, Part::Selection, Part::Actions}) sync(p);
@@ -137,9 +148,12 @@ void HistoryView::sync(Part part) {
                 return;
             }
             if (!placed_) {
-                // The first time in the middle of the screen; afterwards wherever the user left it.
-                if (const QScreen* screen = QGuiApplication::primaryScreen())
-                    move(screen->availableGeometry().center() - rect().center());
+                // The first time beside the device; afterwards wherever the user left it.
+                const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+                // Before the first show the frame is not known yet: room is left for a title bar and borders.
+                if (screen && parentWidget())
+                    move(besideDevice(parentWidget()->frameGeometry(), size() + QSize(12, 40),
+                                      screen->availableGeometry()));
                 placed_ = true;
             }
             show();
