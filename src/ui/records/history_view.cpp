@@ -198,7 +198,8 @@ void HistoryView::syncActions() {
 bool HistoryView::eventFilter(QObject* watched, QEvent* e) {
     if (watched == runs_ && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(e);
-        if (movesInTable(key->key())) return false;
+        // The table takes the press; its release, which the table leaves, goes nowhere either.
+        if (movesInTable(key->key())) return e->type() == QEvent::KeyRelease;
         if (forwardKey) forwardKey(*key, e->type() == QEvent::KeyPress);
         return true;
     }
