@@ -22,6 +22,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/measure_loop
+	$(BUILD)/bench/records_store $(BUILD)
 
 # A Debian package of the program in $(BUILD)/, from a release build.
 package: build
