@@ -17,11 +17,12 @@ namespace tap::ui {
 namespace {
 using Part = HistoryWindow::Part;
 
-// Beside the device where the screen has room, else below it, else wherever it fits best.
+// Below the device where the screen has room (the analyzer opens on its right), else on its right, else
+// wherever it fits best.
 QPoint besideDevice(const QRect& device, QSize size, const QRect& screen) {
     constexpr int kGap = 8;
-    QPoint at(device.right() + kGap, device.top());
-    if (at.x() + size.width() > screen.right()) at = QPoint(device.left(), device.bottom() + kGap);
+    QPoint at(device.left(), device.bottom() + kGap);
+    if (at.y() + size.height() > screen.bottom()) at = QPoint(device.right() + kGap, device.top());
     const int x = std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width()));
     const int y = std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height()));
     return {x, y};
@@ -148,7 +149,7 @@ void HistoryView::sync(Part part) {
                 return;
             }
             if (!placed_) {
-                // The first time beside the device; afterwards wherever the user left it.
+                // The first time by the device; afterwards wherever the user left it.
                 const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
                 // Before the first show the frame is not known yet: room is left for a title bar and borders.
                 if (screen && parentWidget())
