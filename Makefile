@@ -22,6 +22,8 @@ test: build
 
 bench: build
 	$(BUILD)/bench/measure_loop
+	$(BUILD)/bench/explosion_frames
+	$(BUILD)/bench/pad_edges
 	$(BUILD)/bench/records_store $(BUILD)
 
 # A Debian package of the program in $(BUILD)/, from a release build.

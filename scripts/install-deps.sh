@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
   libsdl2-dev libx11-dev libxkbcommon-dev
   libgtest-dev libgmock-dev
-  xvfb xdotool x11-xserver-utils x11-utils imagemagick
+  xvfb xdotool x11-xserver-utils x11-utils x11-xkb-utils imagemagick
   fonts-noto-cjk libqt6sql6-sqlite
   dpkg-dev file desktop-file-utils appstream groff-base python3 openbox
 )

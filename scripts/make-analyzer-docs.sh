@@ -20,7 +20,7 @@ shoot() {
   xdotool key Down Down Down Down Down Down Return
   sleep 1
   local analyzer
-  analyzer=$(xdotool search --pid "$APP_PID" --onlyvisible --name 'Shooting Analyzer' | head -n1)
+  analyzer=$(await_window UTILITY 5 'Shooting Analyzer')
   xdotool mousemove 0 0
   # Two runs, so that the second is shown against the first.
   for presses in 90 60; do

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "core/device/device.h"
+#include "platform/no_game_pads.h"
 #include "platform/qt/platform_choice.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_clock.h"
@@ -28,6 +29,8 @@
 #include "ui/analyzer/analyzer_view.h"
 #include "ui/device_window.h"
 #include "ui/face_render.h"
+#include "ui/game_windows.h"
+#include "ui/key_setup_window.h"
 #include "ui/records/history_view.h"
 
 namespace {
@@ -95,9 +98,7 @@ int renderFaceToFile(const Options& o) {
     qt::MemorySettingsStore store;
     QtBeep sound;
     StdRandom random;
-    struct NoPads : GamePads {
-        std::optional<std::uint32_t> buttons(int) override { return std::nullopt; }
-    } pads;
+    NoGamePads pads;
     qt::QtCanvas canvas(1.0);
     qt::SqlRunStore runs(QStringLiteral(":memory:"));
     qt::QtUserFiles files;
@@ -163,7 +164,7 @@ int main(int argc, char** argv) {
     qt::QtDialogs dialogs;
     qt::QtWindowOps window;
     const auto store = qt::openSettingsStore(options.settingsFile);
-    sdl::SdlPads pads;
+    sdl::SdlPads pads(clock);
     sdl::SdlSound sound;
     StdRandom random;
     qt::QtCanvas canvas(app.devicePixelRatio());
@@ -175,6 +176,7 @@ int main(int argc, char** argv) {
     const ui::PictureBook book(app.devicePixelRatio());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/org.tapriko.Tapriko.svg")));
     ui::DeviceWindow view(device, book);
+    ui::GameWindows games(device, book, view);
     window.setWindow(&view);
     instance.onRaiseRequest = [&window] { window.bringToFront(); };
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
@@ -184,6 +186,12 @@ int main(int argc, char** argv) {
     history.forwardKey = analyzer.forwardKey;
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
+    // The key setup window is made at its first opening and kept: later openings show the same one.
+    std::unique_ptr<ui::KeySetupWindow> keySetupWindow;
+    dialogs.showKeySetup = [&view, &keySetupWindow](KeySetupDialog& model) {
+        if (!keySetupWindow) keySetupWindow = std::make_unique<ui::KeySetupWindow>(model, &view);
+        keySetupWindow->exec();
+    };
 
     auto shutdown = [&device] { device.lifecycle.Form_Unload(0); };
     qt::routeShutdownSignals(shutdown);

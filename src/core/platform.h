@@ -58,18 +58,22 @@ public:
 };
 
 class AlarmNotice;
+class KeySetupDialog;
 
 enum class MessageIcon { None, Information, Critical };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
-enum class FileDialogMode { Open, Save };
 
-struct FileDialogRequest {
-    FileDialogMode mode = FileDialogMode::Open;
-    std::string title;
-    std::string suggestedName;          // the file name offered for saving
-    std::string filterName;             // what the patterns stand for, e.g. "記録ファイル"
-    std::vector<std::string> patterns;  // e.g. "*.csv"
+// One entry of a file dialog's type list: the text shown and the patterns, e.g. "*.jpg;*.jpeg".
+struct FileFilter {
+    std::string description;
+    std::string patterns;
+};
+
+// A picture the user chose from a file, decoded by the platform; the views know how to show it.
+class UserPicture {
+public:
+    virtual ~UserPicture() = default;
 };
 
 class Dialogs {
@@ -79,8 +83,19 @@ public:
     virtual MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) = 0;
     // Shows the alarm notice modally, centred on the screen; returns once the user has confirmed it.
     virtual void alarmNotice(AlarmNotice& notice) = 0;
-    // The file dialog: the path the user chose, or nullopt when the dialog was cancelled.
-    virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+    // The modal file-open dialog: the chosen file, or nothing when the user cancels.
+    virtual std::optional<std::string> openFile(const std::vector<FileFilter>& /*filters*/) {
+        return std::nullopt;
+    }
+    // The modal file-save dialog, offering `suggestedName`: the chosen file, or nothing when the user cancels.
+    virtual std::optional<std::string> saveFile(const std::string& /*suggestedName*/,
+                                                const std::vector<FileFilter>& /*filters*/) {
+        return std::nullopt;
+    }
+    // Decodes a picture file within size and memory limits; null when it is not a readable picture.
+    virtual std::shared_ptr<const UserPicture> readPicture(const std::string& /*path*/) { return nullptr; }
+    // Shows the key setup dialog modally over the device; returns once it has closed itself.
+    virtual void keySetup(KeySetupDialog& dialog) = 0;
 };
 
 // Outline: rounded rectangle with the given corner ellipse; hole: the ellipse inscribed in `hole`.
@@ -102,9 +117,14 @@ public:
     // Keys reach the device as plain key codes, never through an input method.
     virtual void disableInputMethod() = 0;
     virtual Size screenSize() = 0;
+    // The screen the device is on, in the desktop's pixel coordinates.
+    virtual Rect screenArea() {
+        const Size s = screenSize();
+        return {0, 0, s.width, s.height};
+    }
+    // Gives the keyboard focus back to the device after another of its windows was shown.
+    virtual void focusDevice() {}
     virtual void showPopupMenu(Point screenPos) = 0;
-    // Gives the device window the keyboard focus, so that keys reach it after another window of ours.
-    virtual void activate() = 0;
     // Ends the application's event loop; every running mode loop has been told to stop before.
     virtual void quit(int exitCode) = 0;
 };
@@ -119,11 +139,30 @@ public:
     virtual void flush() = 0;
 };
 
+// A button of a pad going down or up, with the clock reading of the update that took it in.
+struct PadEdge {
+    int button = 0;  // 0 is the first button
+    bool down = false;
+    Millis at;
+};
+
+struct PadReading {
+    std::uint32_t buttons = 0;   // bit n set: button n is down
+    std::vector<PadEdge> edges;  // not read before, oldest first
+};
+
+// Joysticks 0-15. A pad keeps its number while it stays plugged in; a new pad takes the lowest free one.
 class GamePads {
 public:
     virtual ~GamePads() = default;
-    // Button bit mask of joystick 0-15; nullopt when it does not answer.
-    virtual std::optional<std::uint32_t> buttons(int joystick) = 0;
+    // Takes in what the pads did since the last call: pads plugged in or out, button edges.
+    virtual void update() = 0;
+    // How many pads answer, as of the last update.
+    virtual int attached() = 0;
+    // A joystick as of the last update, with its edges since the last read; nullopt when it does not answer.
+    virtual std::optional<PadReading> read(int joystick) = 0;
+    // The pad's own name, for showing; empty when the joystick does not answer.
+    virtual std::string name(int joystick) = 0;
 };
 
 class Sound {

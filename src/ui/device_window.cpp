@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QToolTip>
+#include <utility>
 
+#include "platform/qt/key_state.h"
 #include "platform/qt/virtual_keys.h"
 #include "ui/face_painter.h"
 #include "ui/menu_builder.h"
@@ -50,6 +52,7 @@ DeviceWindow::DeviceWindow(Device& device, const PictureBook& book)
     fingerNormal_ = cursorFromSvg(book.cursorPixmap(0), QStringLiteral(":/pictures/cursors/cursor_normal.svg"));
     fingerPressed_ = cursorFromSvg(book.cursorPixmap(1), QStringLiteral(":/pictures/cursors/cursor_pressed.svg"));
     device_.face.onChange = [this] { update(); };
+    keyIsDown = qt::isKeyDown;
 }
 
 void DeviceWindow::paintEvent(QPaintEvent*) {
@@ -65,9 +68,27 @@ void DeviceWindow::handleKey(const QKeyEvent& e, bool pressed) {
     // A repeated press still arrives as a key-down: the hold flags ignore it where presses are counted,
     // and alarm setting uses it to run the field on. A repeated release is dropped.
     if (!pressed && e.isAutoRepeat()) return;
+    if (pressed) releaseMissedKeys();
     const auto vk = qt::virtualKeyOf(e);
     if (vk == 0) return;
+    if (pressed) heldKeys_.pressed(vk, qt::nativeKeyOf(e));
+    else heldKeys_.released(vk);
     guarded([&] { pressed ? device_.dispatcher.Form_KeyDown(vk, 0) : device_.dispatcher.Form_KeyUp(vk, 0); });
+}
+
+void DeviceWindow::focusOutEvent(QFocusEvent* e) {
+    heldKeys_.keyboardLeft();
+    QWidget::focusOutEvent(e);
+}
+
+void DeviceWindow::focusInEvent(QFocusEvent* e) {
+    releaseMissedKeys();
+    QWidget::focusInEvent(e);
+}
+
+void DeviceWindow::releaseMissedKeys() {
+    if (!heldKeys_.away()) return;
+    for (const auto vk : heldKeys_.keyboardBack(keyIsDown)) guarded([&] { device_.dispatcher.Form_KeyUp(vk, 0); });
 }
 
 std::optional<El> DeviceWindow::elementAt(const QPointF& pos) const {
@@ -98,14 +119,17 @@ void DeviceWindow::mouseMoveEvent(QMouseEvent* e) {
 void DeviceWindow::mouseReleaseEvent(QMouseEvent* e) {
     const auto target = captured_;
     if (e->buttons() == Qt::NoButton) captured_.reset();
+    // The double click has already acted as the second click: its release is no click of its own.
+    const bool endsDoubleClick = std::exchange(doubleClicked_, false);
     if (!target) return;
     const MouseEvent ev = mouseEventOf(e);
     guarded([&] { device_.mouse.mouseUp(*target, ev); });
-    if (elementAt(e->position()) == target) guarded([&] { device_.mouse.click(*target, ev); });
+    if (!endsDoubleClick && elementAt(e->position()) == target) guarded([&] { device_.mouse.click(*target, ev); });
     updateCursor(elementAt(e->position()));
 }
 
 void DeviceWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    doubleClicked_ = true;
     const auto hit = elementAt(e->position());
     if (!captured_) captured_ = hit;
     if (hit) guarded([&] { device_.mouse.doubleClick(*hit, mouseEventOf(e)); });

@@ -2,9 +2,11 @@
 // The device window: paints the face model, forwards keys and mouse to the core, opens the pop-up menu.
 #include <QCursor>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "core/device/device.h"
+#include "core/device/held_keys.h"
 #include "ui/guarded.h"
 #include "ui/picture_book.h"
 
@@ -25,6 +27,9 @@ public:
         ui::guarded(this, std::forward<F>(handler));
     }
 
+    // Whether a physical key is down now (the platform's answer; a test may stand in for it).
+    std::function<std::optional<bool>(std::uint32_t)> keyIsDown;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -33,6 +38,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
 
@@ -41,11 +48,15 @@ private:
     MouseEvent mouseEventOf(const QMouseEvent* e) const;
     void updateCursor(std::optional<El> over);
     QCursor cursorFor(CursorShape shape) const;
+    // Releases the keys let go of while another window had the keyboard.
+    void releaseMissedKeys();
 
     Device& device_;
     const PictureBook& book_;
     std::optional<El> captured_;  // the element that took the mouse-down receives the moves and the release
+    bool doubleClicked_ = false;  // the next release ends a double click
     QCursor fingerNormal_, fingerPressed_;
+    HeldKeys heldKeys_;
 };
 
 }  // namespace tap::ui

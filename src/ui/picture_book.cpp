@@ -26,6 +26,7 @@ constexpr TableInfo kTables[] = {
     {PicTable::AnalyzerPage, 9},          {PicTable::AnalyzerStatus, 4},         {PicTable::AnalyzerBanner, 2},
     {PicTable::AnalyzerScale, 3},         {PicTable::AnalyzerLegend, 2},         {PicTable::AnalyzerClose, 1},
     {PicTable::CanvasBackground, kCanvasPictureCount},
+    {PicTable::Game, pics::kGameCount},
 };
 
 QString digitName(int index, bool large) {
@@ -83,6 +84,11 @@ QString PictureBook::sourceOf(PictureId id) {
         case PicTable::CanvasBackground: {
             static const char* names[] = {"graph", "meter", "chart"};
             return QStringLiteral(":/pictures/analyzer/%1_background.svg").arg(QLatin1String(names[id.index]));
+        }
+        case PicTable::Game: {
+            static const char* names[] = {"panel",      "preview_empty", "loader_banner", "explosion0",
+                                          "explosion1", "explosion2",    "explosion3",    "bonus"};
+            return QStringLiteral(":/pictures/games/%1.svg").arg(QLatin1String(names[id.index]));
         }
     }
     return {};

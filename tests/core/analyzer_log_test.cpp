@@ -137,17 +137,17 @@ TEST(AnalyzerHooks, TheMenuEntryIsOffDuringARunAndWhileTheAnalyzerIsOpen) {
 
 TEST(AnalyzerHooks, TheStatusPictureFollowsTheRun) {
     AnalyzerScene sc(false);
-    int inClock = -1, activations = 0;
+    int inClock = -1, focusGiven = 0;
     sc.sim.at(100, [&] {
         sc.open();  // opened while the clock runs
         inClock = sc.window().status().index;
-        activations = sc.sim.activations;
+        focusGiven = sc.sim.focusCount;
         sc.select();
         sc.select();  // back to shooting, past the stopwatch
     });
     sc.select();  // the clock runs until the mode changes
     EXPECT_EQ(inClock, pics::StatusStandby);
-    EXPECT_EQ(activations, 1);  // the keys go back to the device
+    EXPECT_EQ(focusGiven, 1);  // the keys go back to the device
     EXPECT_TRUE(sc.window().visible());
     sc.startButton();
     EXPECT_EQ(sc.window().status().index, pics::StatusArmed);

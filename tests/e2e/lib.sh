@@ -57,16 +57,58 @@ start_window_manager() {
   fail "openbox did not start"
 }
 
-# app_windows TYPE: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG, ...).
+# game_window NAME: the id of the program's visible game window NAME (VELMIN_1 ... s80000), empty when
+# it is hidden.
+game_window() { titled_window "Tapriko\\+\\+ $1\$"; }
+
+# titled_window PATTERN: the id of the program's visible window whose title matches PATTERN, or empty.
+titled_window() {
+  xdotool search --all --pid "$APP_PID" --onlyvisible --name "$1" 2>/dev/null | head -n1 || true
+}
+
+# blast_run: START in mode 4, then presses of A and B well inside the run's last leg (2.5-3.8 s after
+# START) until the bonus shows; prints the bonus window's id, empty when none showed.
+blast_run() {
+  xdotool key x
+  sleep 2.8
+  xdotool key --delay 20 v c v c v c v c v c v c v c v c v c v c v c v c
+  local bonus=""
+  for _ in $(seq 20); do
+    bonus=$(game_window s80000)
+    [ -n "$bonus" ] && break
+    sleep 0.05
+  done
+  echo "$bonus"
+}
+
+# position_of WINDOW: "x y" of a window on the screen.
+position_of() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/ {x=$2} /^Y=/ {y=$2} END {print x, y}'
+}
+
+# app_windows TYPE [TITLE]: the program's visible windows whose window type includes TYPE (NORMAL, DIALOG,
+# ...) and whose title has TITLE (default: the program's name).
 # Tool tips carry the program's name too, so a search by name alone can find one; --all: the window must
 # match both the process and the name (xdotool matches any one of them by default).
 app_windows() {
   local w
-  for w in $(xdotool search --all --pid "$APP_PID" --onlyvisible --name 'Tapriko' 2>/dev/null || true); do
+  for w in $(xdotool search --all --pid "$APP_PID" --onlyvisible --name "${2:-Tapriko}" 2>/dev/null || true); do
     local types
     types=$(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null || true)
     [[ "$types" == *"_NET_WM_WINDOW_TYPE_TOOLTIP"* ]] && continue
     [[ "$types" == *"_NET_WM_WINDOW_TYPE_$1"* ]] && echo "$w"
+  done
+  return 0
+}
+
+# await_window TYPE SECONDS [TITLE]: prints the first of the program's windows of TYPE (and TITLE) once
+# there is one; empty when none came within SECONDS.
+await_window() {
+  local w tries=$(($2 * 10))
+  for _ in $(seq "$tries"); do
+    w=$(app_windows "$1" "${3:-Tapriko}" | head -n1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
   done
   return 0
 }

@@ -13,12 +13,7 @@ read -r wx wy _ _ < <(window_geometry)
 xdotool mousemove $((wx + 200)) $((wy + 40)) click 3
 sleep 0.5
 xdotool key Down Down Down Down Down Down Return
-analyzer=""
-for _ in $(seq 50); do
-  analyzer=$(xdotool search --pid "$APP_PID" --onlyvisible --name 'Shooting Analyzer' 2>/dev/null | head -n1 || true)
-  [ -n "$analyzer" ] && break
-  sleep 0.1
-done
+analyzer=$(await_window UTILITY 5 'Shooting Analyzer')
 [ -n "$analyzer" ] || fail "the analyzer did not open"
 xdotool mousemove 0 0
 info=$(xwininfo -id "$analyzer")

@@ -17,12 +17,7 @@ for _ in $(seq 65); do keys+=(c v); done
 xdotool key --delay 66 "${keys[@]}"  # about 8.6 s
 
 # The run ends ten seconds after its first press; then the message box is the program's other window.
-box=""
-for _ in $(seq 100); do
-  box=$(app_windows DIALOG | head -n1)
-  [ -n "$box" ] && break
-  sleep 0.1
-done
+box=$(await_window DIALOG 10)
 [ -n "$box" ] || fail "no unlock message appeared"
 screenshot unlock_message
 box_open() { app_windows DIALOG | grep -qx "$box"; }

@@ -8,9 +8,23 @@ bool Scenario::start() {
     return ok;
 }
 
+bool Scenario::startIn(int mode, int record) {
+    stored("MODE", "SELECT", std::to_string(mode));
+    stored("MODE", "SHOOTING_MAX", std::to_string(record));
+    return start();
+}
+
 void Scenario::pressAt(double at, std::int16_t vk, double holdMs) {
     sim.at(at, [this, vk] { keyDown(vk); });
     sim.at(at + holdMs, [this, vk] { keyUp(vk); });
+}
+
+void Scenario::padDownAt(double at, int code) {
+    sim.at(at, [this, code] { sim.padButton(code / 100, code % 100, true); });
+}
+
+void Scenario::padUpAt(double at, int code) {
+    sim.at(at, [this, code] { sim.padButton(code / 100, code % 100, false); });
 }
 
 std::string Scenario::display() const {

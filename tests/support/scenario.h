@@ -24,6 +24,8 @@ struct Scenario {
 
     // Start-up and the start-up's SELECT, as the event loop would deliver it.
     bool start();
+    // Start-up in a stored mode, with a stored best record that unlocks it.
+    bool startIn(int mode, int record);
 
     // Face buttons with the first-run keys (SELECT Z, START X, B C, A V).
     void keyDown(std::int16_t vk) { dev.dispatcher.Form_KeyDown(vk, 0); }
@@ -36,6 +38,14 @@ struct Scenario {
     void startButton() { tap(dev.s.keys.keyCodeStart); }
     // Presses at virtual times `at` (ms since the simulation began), each released `holdMs` later.
     void pressAt(double at, std::int16_t vk, double holdMs = 5);
+    // Pad button `code` (joystick × 100 + button) going down or up at `at`, or pressed and released
+    // `holdMs` later; the pad must be plugged in.
+    void padDownAt(double at, int code);
+    void padUpAt(double at, int code);
+    void padPressAt(double at, int code, double holdMs = 5) {
+        padDownAt(at, code);
+        padUpAt(at + holdMs, code);
+    }
 
     // The digits as a user reads them: large positions then small ones, "_" blank, " " hidden,
     // "k"/"K" the koro glyphs, digits as digits. E.g. "_120|_0".

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/keysetup/key_setup_dialog.h"
 #include "core/modes/alarm_notice.h"
 
 namespace tap::sim {
@@ -63,14 +64,6 @@ CalendarTime SimPlatform::localTime() {
     return c;
 }
 
-std::optional<std::string> SimPlatform::chooseFile(const FileDialogRequest& request) {
-    fileDialogs.push_back(request);
-    if (fileChoices.empty()) return std::nullopt;
-    auto choice = fileChoices.front();
-    fileChoices.pop_front();
-    return choice;
-}
-
 std::unique_ptr<Timer> SimPlatform::createTimer(std::function<void()> onTick) {
     return std::make_unique<SimTimer>(*this, std::move(onTick));
 }
@@ -117,7 +110,9 @@ void SimPlatform::deliverDue() {
 void SimPlatform::yield(Millis maxWait) {
     ++yieldCount;
     lastMaxWait = maxWait;
-    now_ += passLength + stall_;
+    // A pass costs passLength; a wait as asked ends early when an event or a timer falls due.
+    const Millis until = waitsAsAsked ? std::min(nextDue(), now_ + maxWait) : Millis{};
+    now_ = std::max(now_ + passLength, until) + stall_;
     stall_ = Millis{};
     deliverDue();
 }
@@ -158,16 +153,85 @@ void SimPlatform::alarmNotice(AlarmNotice& notice) {
     notices.push_back({notice.message(), topmost, opened, elapsedMs(), beeps - beepsBefore});
 }
 
+std::optional<std::string> SimPlatform::openFile(const std::vector<FileFilter>& filters) {
+    fileDialogs.push_back(filters);
+    if (fileChoices.empty()) return std::nullopt;
+    auto choice = std::move(fileChoices.front());
+    fileChoices.pop_front();
+    return choice;
+}
+
+std::optional<std::string> SimPlatform::saveFile(const std::string& suggestedName,
+                                                  const std::vector<FileFilter>& filters) {
+    savedAs.push_back(suggestedName);
+    return openFile(filters);
+}
+
+std::shared_ptr<const UserPicture> SimPlatform::readPicture(const std::string& path) {
+    if (!pictureFiles.contains(path)) return nullptr;
+    return std::make_shared<Picture>(path);
+}
+
 std::optional<std::string> SimPlatform::value(const std::string& section, const std::string& key) const {
     const auto it = store.find(section + "/" + key);
     if (it == store.end()) return std::nullopt;
     return it->second;
 }
 
-std::optional<std::uint32_t> SimPlatform::buttons(int joystick) {
-    const auto it = padMasks.find(joystick);
-    if (it == padMasks.end()) return std::nullopt;
-    return it->second;
+void SimPlatform::keySetup(KeySetupDialog& dialog) {
+    ++keySetupShown;
+    topmostWhileKeySetup = alwaysOnTop;
+    // The modal show: time runs on until a scripted OK or Cancel closes the dialog.
+    const Millis cancelAt = now_ + Millis::fromMsDouble(keySetupCancelAfterMs);
+    while (dialog.visible() && now_ < cancelAt && !quitCode) {
+        now_ = std::max(now_, std::min(nextDue(), cancelAt));
+        deliverDue();
+    }
+    if (dialog.visible()) dialog.CancelButton_Click();
+}
+
+void SimPlatform::plugPad(int joystick, std::string name) {
+    padMasks[joystick] = 0;
+    padNames[joystick] = std::move(name);
+}
+
+void SimPlatform::unplugPad(int joystick) {
+    padMasks.erase(joystick);
+    padEdges_.erase(joystick);
+}
+
+void SimPlatform::padButton(int joystick, int button, bool down) {
+    auto it = padMasks.find(joystick);
+    if (it == padMasks.end()) return;
+    const std::uint32_t bit = 1u << button;
+    if (((it->second & bit) != 0) == down) return;
+    it->second = down ? it->second | bit : it->second & ~bit;
+    padEdges_[joystick].push_back({button, down, now_});
+}
+
+void SimPlatform::update() {
+    ++padUpdates;
+    for (auto it = seenEdges_.begin(); it != seenEdges_.end();)
+        it = padMasks.count(it->first) ? std::next(it) : seenEdges_.erase(it);
+    seenMasks_ = padMasks;
+    for (auto& [j, edges] : padEdges_) {
+        auto& seen = seenEdges_[j];
+        seen.insert(seen.end(), edges.begin(), edges.end());
+    }
+    padEdges_.clear();
+}
+
+std::optional<PadReading> SimPlatform::read(int joystick) {
+    const auto it = seenMasks_.find(joystick);
+    if (it == seenMasks_.end()) return std::nullopt;
+    PadReading r{it->second, {}};
+    r.edges.swap(seenEdges_[joystick]);
+    return r;
+}
+
+std::string SimPlatform::name(int joystick) {
+    const auto it = padNames.find(joystick);
+    return seenMasks_.count(joystick) && it != padNames.end() ? it->second : std::string();
 }
 
 }  // namespace tap::sim

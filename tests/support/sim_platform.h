@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ public:
     Millis now() const { return now_; }
     // How far one yield moves the clock.
     Millis passLength = Millis::fromMs(1);
+    // Instead: a yield waits as the real one does, until the next event or timer or for maxWait, and a
+    // pass costs passLength.
+    bool waitsAsAsked = false;
     // Queue `action` at virtual time `at` (ms since the simulation began).
     void at(double ms, std::function<void()> action);
     // Advance time, delivering events and timers, as the idle event loop would.
@@ -75,18 +79,26 @@ public:
     std::vector<RecordedMessage> messages;
     std::function<void(const std::string&)> onMessage;  // runs while the box is "open"
     std::vector<RecordedNotice> notices;
-    // Paths the user picks in the next file dialogs (nullopt: cancelled; cancelled when empty), and the
-    // dialogs shown.
-    std::deque<std::optional<std::string>> fileChoices;
-    std::vector<FileDialogRequest> fileDialogs;
     // How long the user takes to press OK on an alarm notice; time runs and timers fire meanwhile.
     double noticeOkAfterMs = 1000;
+    // The file dialog's next answers (a path, or nothing for Cancel); Cancel when empty.
+    std::deque<std::optional<std::string>> fileChoices;
+    std::vector<std::vector<FileFilter>> fileDialogs;  // the filters of every file dialog shown
+    std::vector<std::string> savedAs;                  // the names offered by every save dialog shown
+    // Files that read as pictures; any other path is not a readable picture.
+    std::set<std::string> pictureFiles;
+    struct Picture : UserPicture {
+        explicit Picture(std::string p) : path(std::move(p)) {}
+        std::string path;
+    };
 
     // ---- window ----
     bool alwaysOnTop = false;
     std::optional<WindowShape> shape;
     Point windowPos;
     Size screen{1024, 768};
+    Point screenOrigin;  // of the screen the device is on, within the desktop
+    int focusCount = 0;  // times the device was given the keyboard focus back
     bool minimised = false;
     bool inputMethodDisabled = false;
     int popupCount = 0;
@@ -98,8 +110,22 @@ public:
     int flushCount = 0;
     std::optional<std::string> value(const std::string& section, const std::string& key) const;
 
+    // ---- key setup dialog ----
+    int keySetupShown = 0;
+    bool topmostWhileKeySetup = false;
+    // How long the user leaves the dialog open before it is cancelled, unless a scripted OK or Cancel
+    // closes it first; time runs and scripted events arrive meanwhile.
+    double keySetupCancelAfterMs = 60000;
+
     // ---- pads, sound, random ----
-    std::map<int, std::uint32_t> padMasks;  // joysticks that answer
+    // The pads as they are: joysticks plugged in and their buttons. The device sees them after an update.
+    std::map<int, std::uint32_t> padMasks;
+    std::map<int, std::string> padNames;
+    void plugPad(int joystick, std::string name = "Sim pad");
+    void unplugPad(int joystick);
+    // A button going down or up now, with an edge of its own.
+    void padButton(int joystick, int button, bool down);
+    int padUpdates = 0;
     int beeps = 0;
     SimCanvas canvas;
     SimRunStore runs;
@@ -118,7 +144,10 @@ public:
     // Dialogs
     MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) override;
     void alarmNotice(AlarmNotice& notice) override;
-    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    std::optional<std::string> openFile(const std::vector<FileFilter>& filters) override;
+    std::optional<std::string> saveFile(const std::string& suggestedName, const std::vector<FileFilter>& filters) override;
+    std::shared_ptr<const UserPicture> readPicture(const std::string& path) override;
+    void keySetup(KeySetupDialog& dialog) override;
     // WindowOps
     void setAlwaysOnTop(bool onTop) override { alwaysOnTop = onTop; }
     void setShape(const WindowShape& s) override {
@@ -130,9 +159,12 @@ public:
     void minimise() override { minimised = true; }
     void disableInputMethod() override { inputMethodDisabled = true; }
     Size screenSize() override { return screen; }
+    Rect screenArea() override {
+        const Point o = screenOrigin;
+        return {o.x, o.y, o.x + screen.width, o.y + screen.height};
+    }
+    void focusDevice() override { ++focusCount; }
     void showPopupMenu(Point) override { ++popupCount; }
-    int activations = 0;
-    void activate() override { ++activations; }
     void quit(int exitCode) override {
         if (!quitCode) quitCode = exitCode;
     }
@@ -145,7 +177,10 @@ public:
     }
     void flush() override { ++flushCount; }
     // GamePads
-    std::optional<std::uint32_t> buttons(int joystick) override;
+    void update() override;
+    int attached() override { return static_cast<int>(seenMasks_.size()); }
+    std::optional<PadReading> read(int joystick) override;
+    std::string name(int joystick) override;
     // Sound
     void beep() override { ++beeps; }
     // RandomSource
@@ -171,6 +206,9 @@ private:
     std::vector<SimTimer*> timers_;
     std::optional<TimeOfDay> todStart_;
     Millis todStartTick_{};
+    std::map<int, std::vector<PadEdge>> padEdges_;  // not yet taken in by an update
+    std::map<int, std::uint32_t> seenMasks_;         // as of the last update
+    std::map<int, std::vector<PadEdge>> seenEdges_;  // taken in, not yet read
     std::mt19937 rng_{12345};
     Platform platform_;
 };

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/appearance/window_shapes.h"
-#include "platform/qt/qt_window_ops.h"
-#include "tests/support/scenario.h"
-#include "ui/device_window.h"
+#include "tests/ui/real_device.h"
 #include "ui/picture_book.h"
 
 namespace tap {
@@ -45,25 +43,6 @@ TEST(WindowShape, HalfViewStaysInTheTopLeftQuarter) {
     EXPECT_TRUE(qt::regionOf(shapes::front50()).contains(QPoint(176, 39)));
     EXPECT_FALSE(qt::regionOf(shapes::back50()).contains(QPoint(176, 39)));
 }
-
-// A device window on the real window system, with its state on the simulated platform except the
-// window operations, which are the real ones.
-struct RealWindow : ::testing::Test {
-    sim::SimPlatform sim;
-    qt::QtWindowOps ops;
-    Platform platform{sim, sim, sim, sim, ops, sim, sim, sim, sim, sim.canvas, sim.runs, sim.files};
-    Device device{platform};
-    ui::PictureBook book{1.0};
-    ui::DeviceWindow view{device, book};
-
-    void SetUp() override {
-        ops.setWindow(&view);
-        ASSERT_TRUE(device.lifecycle.Form_Load());
-        sim.runFor(0);
-        view.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    }
-};
 
 TEST_F(RealWindow, MaskFollowsFaceAndViewSize) {
     EXPECT_FALSE(view.mask().contains(QPoint(77, 78)));

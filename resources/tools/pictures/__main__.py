@@ -1,4 +1,5 @@
-"""Writes every picture below resources/ together with resources/pictures.qrc.
+"""Writes every picture below resources/ together with resources/pictures.qrc, and the run tables of
+the game pictures as src/core/appearance/picture_runs.h.
 
 Run from resources/tools:  python3 -m pictures   (or python3 make_pictures.py)
 """
@@ -9,9 +10,15 @@ from .analyzer_controls import make_analyzer_controls
 from .analyzer_screens import make_analyzer_screens
 from .app_icon import make_app_icon
 from .back import make_back, make_reset_and_seals
+from .bonus import make_bonus
+from .cells import write_header
+from .controller import make_controller
 from .cursors import make_cursors
+from .explosion import make_explosion
 from .faces import make_faces
 from .lcd import make_lcd_glyphs
+from .loader import make_loader_pictures
+from .panel import make_panel
 from .pressed import make_pressed
 from .svg import RES, WRITTEN
 
@@ -26,6 +33,11 @@ FAMILIES = (
     make_analyzer_screens,
     make_analyzer_controls,
     make_app_icon,
+    make_panel,
+    make_explosion,
+    make_bonus,
+    make_loader_pictures,
+    make_controller,
 )
 
 
@@ -42,6 +54,7 @@ def main():
     for make in FAMILIES:
         make()
     write_qrc()
+    write_header()
     print("wrote %d pictures" % len(WRITTEN))
 
 

@@ -14,7 +14,7 @@ void AnalyzerHooks::open() {
     d_.analyzerWindow.show();
     if (s.modeNo != 0) d_.analyzerWindow.setStatus(pics::StatusStandby);
     else if (s.shootState == 1) d_.analyzerWindow.setStatus(pics::StatusArmed);
-    d_.p.window.activate();
+    d_.p.window.focusDevice();
 }
 
 void AnalyzerHooks::updateMenu() {
@@ -105,7 +105,7 @@ void AnalyzerHooks::compareWith(const std::array<int, PressLog::kSeconds>& a,
     d_.graphs.RedrawGraph();
     w.table.refreshPrevious(log);
     w.changed(Part::Table);
-    d_.p.window.activate();
+    d_.p.window.focusDevice();
 }
 
 void AnalyzerHooks::windowActivated() {

@@ -28,6 +28,10 @@ Size pictureSize(PictureId id) {
         case PicTable::AnalyzerLegend: return {66, 14};
         case PicTable::AnalyzerClose: return {26, 24};
         case PicTable::CanvasBackground: return canvasSize(static_cast<CanvasPicture>(id.index));
+        case PicTable::Game:
+            return id.index == pics::LoaderBanner ? Size{247, 40}
+                   : id.index == pics::Bonus      ? Size{164, 88}
+                                                  : Size{136, 136};
     }
     return {};
 }

@@ -28,6 +28,7 @@ enum class PicTable : std::uint8_t {
     AnalyzerLegend,    // 0 line graph, 1 bar graph (A and B shown separately)
     AnalyzerClose,     // the close button
     CanvasBackground,  // under the graph, the speed meter and the timing chart
+    Game,         // the game windows' pictures: see pics::GamePicture
 };
 
 struct PictureId {
@@ -52,6 +53,15 @@ constexpr int kPageButtons = 3;
 constexpr int kPageNotChosen = 3;  // offsets into the page-button table
 constexpr int kPageDisabled = 6;
 enum Status : std::int8_t { StatusStandby = 0, StatusArmed = 1, StatusMeasuring = 2, StatusFinished = 3 };
+// The panel default picture, the loader's empty preview and banner, four explosion frames, the bonus.
+enum GamePicture : std::int8_t {
+    PanelDefault = 0,
+    PreviewEmpty = 1,
+    LoaderBanner = 2,
+    Explosion0 = 3,  // frames 0-3 follow each other
+    Bonus = 7,
+    kGameCount = 8
+};
 }  // namespace pics
 
 // Pixel size of every picture; the artwork is drawn to exactly these sizes.

@@ -11,6 +11,7 @@
 #include "core/appearance/face.h"
 #include "core/appearance/face_layout.h"
 #include "core/appearance/menu.h"
+#include "core/appearance/panel_pictures.h"
 #include "core/appearance/secondary_windows.h"
 #include "core/appearance/view_control.h"
 #include "core/appearance/window_shapes.h"
@@ -70,6 +71,7 @@ public:
     ExplosionGame explosion{*this};
     AnalyzerGraphs graphs{*this};
     AnalyzerWindow analyzerWindow{*this};
+    PanelPictures panels{*this};
     AnalyzerHooks analyzer{*this};
     KeySetup keySetup{*this};
     RunRecorder recorder;

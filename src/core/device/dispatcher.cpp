@@ -6,8 +6,8 @@ namespace tap {
 
 namespace {
 // During a run a press or release carries its own clock reading rather than the loop's last pass.
-void stampInputTime(Device& d) {
-    if (d.s.shootState == 2) d.s.timeNow = d.p.clock.tickNow();
+void stampInputTime(Device& d, Millis at = {}) {
+    if (d.s.shootState == 2) d.s.timeNow = at.isZero() ? d.p.clock.tickNow() : at;
 }
 
 // The run second of the input being handled; before the loop's start reading it is the first.
@@ -19,7 +19,10 @@ std::int16_t inputSecond(const Device& d) {
 void stepWrapping(i16& v, int last) { v = v > last - 1 ? 0 : static_cast<i16>(v + 1); }
 }  // namespace
 
-void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) {
+void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) { keyDownAt(keyCode, Millis{}); }
+
+void Dispatcher::keyDownAt(std::int16_t keyCode, Millis at) {
+    inputAt_ = at;
     source_ = d_.recorder.takeSource();
     if (d_.s.backSideShown == 1) return;
     const auto& k = d_.s.keys;
@@ -148,7 +151,7 @@ void Dispatcher::registerPress(Button b) {
     } else if (s.measuring) {
         // The press carries its own time rather than the loop's last pass, so that it lands in the right
         // second and one that comes after the ten seconds, before the loop has noticed, is not counted.
-        stampInputTime(d_);
+        stampInputTime(d_, inputAt_);
         if (inputSecond(d_) < 10) countPress(b);
     }
 }
@@ -183,16 +186,16 @@ void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
     if (keyCode == k.keyCodeB) {
         if (s.modeNo == 1 && !s.alarmEditing) d_.clock.Mode_Clock();
         s.holdB = false;
-        if (logsRelease) logRelease(PressKind::B);
+        if (logsRelease) logRelease(PressKind::B, s.timeNow);
     } else if (keyCode == k.keyCodeA) {
         s.holdA = false;
-        if (logsRelease) logRelease(PressKind::A);
+        if (logsRelease) logRelease(PressKind::A, s.timeNow);
     }
 }
 
-void Dispatcher::logRelease(PressKind kind) {
+void Dispatcher::logRelease(PressKind kind, Millis at) {
     const auto& s = d_.s;
-    const Millis elapsed = s.timeNow - s.timeStart;
+    const Millis elapsed = at - s.timeStart;
     d_.log.logRelease(kind, elapsed, kind == PressKind::A ? s.countA : s.countB);
     d_.recorder.release(kind, elapsed);
 }

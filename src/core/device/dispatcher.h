@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/analyzer/press_log.h"
+#include "core/millis.h"
 #include "core/records/recorded_run.h"
 
 namespace tap {
@@ -15,9 +16,10 @@ public:
 
     void Form_KeyDown(std::int16_t keyCode, int shift = 0);
     void Form_KeyUp(std::int16_t keyCode, int shift = 0);
-    // A release of A or B during a run, stamped with the input's time: into the press log and the run's
-    // record.
-    void logRelease(PressKind kind);
+    // A key-down for an input that happened at `at` rather than now (a pad edge read after the fact).
+    void keyDownAt(std::int16_t keyCode, Millis at);
+    // A release of A or B during a run, at the clock reading `at`: into the press log and the run's record.
+    void logRelease(PressKind kind, Millis at);
 
 private:
     enum class Button { B, A };
@@ -27,8 +29,11 @@ private:
     void registerPress(Button b);
     void countPress(Button b);
     Device& d_;
-    // Where the key-down being handled came from. Read when its press is counted, before any loop that
-    // press starts lets other input in.
+    // When the key-down being handled happened; zero: now. Every key-down sets it afresh, so one that
+    // runs nested inside another's mode loop never takes the outer one's time.
+    Millis inputAt_{};
+    // Where the key-down being handled came from, set afresh in the same way. Read when its press is
+    // counted, before any loop that press starts lets other input in.
     InputSource source_;
 };
 

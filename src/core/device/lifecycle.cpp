@@ -54,9 +54,7 @@ bool Lifecycle::Form_Load() {
         d_.settings.Load_KeySetup();
         d_.pad.probe();
         d_.settings.Load_Mode();
-        for (auto w : {SecondaryWindow::VELMIN_1, SecondaryWindow::VELMIN_2, SecondaryWindow::VELMIN_3,
-                       SecondaryWindow::VELMIN_4})
-            d_.windows.load(w);
+        d_.panels.loadPanels();
     } catch (const std::exception& e) {
         d_.p.dialogs.messageBox(e.what(), MessageIcon::Critical, MessageButtons::Ok);
         // The stored settings could not be used: the next start begins from the factory values.

@@ -26,8 +26,7 @@ void ModeSwitch::enterMode() {
             face.setVisible(El::dot, false);
             d_.slot.Mode_Slot_Clear();
             d_.shooting.DispMode_Shooting();
-            d_.windows.hidePanels();
-            d_.windows.hide(SecondaryWindow::s80000);
+            d_.explosion.leaveMode();
             break;
         case 1:
             s.shootState = 0;

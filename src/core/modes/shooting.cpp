@@ -87,7 +87,7 @@ void Shooting::Mode_ShootingCount() {
         d_.pad.poll();
         // Never sleep past the end of the run, so that it lasts ten seconds and not up to a pass more.
         const Millis untilEnd = s.timeStart + Millis::fromMs(10000) - s.timeNow;
-        d_.yieldFor(untilEnd < kPassWait ? std::max(untilEnd, Millis{}) : kPassWait);
+        d_.yieldFor(std::clamp(untilEnd, Millis{}, passWait()));
     }
 
     log.closeRun();
@@ -96,6 +96,16 @@ void Shooting::Mode_ShootingCount() {
     log.showPrevious = false;
     s.slotIndex = 0;
     for (int i = 0; i < 100; ++i) log.slotCountA[i] = log.slotCountB[i] = 0;
+}
+
+Millis Shooting::passWait() const {
+    if (d_.pad.attached()) return kPadPassWait;
+    // Keys and the mouse end the wait at once and carry their own clock reading, so without a pad the
+    // loop sleeps until its next 10 ms step. Rounded up to whole milliseconds: waking a little after the
+    // step costs nothing, waking just before it costs a pass.
+    const Millis untilStep = d_.s.timeLast + Millis::fromMs(kTickMs) - d_.s.timeNow;
+    if (untilStep <= 0) return Millis{};
+    return Millis::fromMs((untilStep.units() + Millis::kUnitsPerMs - 1) / Millis::kUnitsPerMs);
 }
 
 void Shooting::showSecondsLeft(int seconds) {

@@ -17,10 +17,11 @@ public:
     // START in mode 0 while idle or finished.
     void arm();
 
-    // How long the loop waits for input between passes.
-    static constexpr Millis kPassWait = Millis::fromMs(1);
+    // How long the loop waits between passes with a pad attached: a pad is seen only when a pass reads it.
+    static constexpr Millis kPadPassWait = Millis::fromMs(1);
 
 private:
+    Millis passWait() const;
     void endOfRun();
     void unlock();
     // The small digits during a run: "10", then a blank and the last digit.

@@ -7,8 +7,7 @@
 namespace tap {
 
 namespace {
-const std::vector<std::string> kRunFilePatterns = {"*.csv", "*.json"};
-constexpr const char* kRunFiles = "記録ファイル";
+const std::vector<FileFilter> kRunFiles = {{"記録ファイル", "*.csv;*.json"}};
 
 // "tapriko-20240501-123456.csv"
 std::string suggestedName(const CalendarTime& t) {
@@ -106,8 +105,7 @@ void HistoryWindow::compareClick() {
 void HistoryWindow::exportClick() {
     const auto run = chosenRun();
     if (!run) return;
-    const auto path = d_.p.dialogs.chooseFile(
-        {FileDialogMode::Save, "記録の書き出し", suggestedName(run->startedAt), kRunFiles, kRunFilePatterns});
+    const auto path = d_.p.dialogs.saveFile(suggestedName(run->startedAt), kRunFiles);
     if (!path) return;
     const std::string error = d_.p.files.write(*path, writeRunFile(*run, formatForPath(*path)));
     if (!error.empty()) d_.view.message("書き出せません。\n" + *path + "\n" + error, MessageIcon::Critical, MessageButtons::Ok);
@@ -129,7 +127,7 @@ void HistoryWindow::deleteClick() {
 
 void HistoryWindow::importClick() {
     if (!actionsEnabled()) return;
-    const auto path = d_.p.dialogs.chooseFile({FileDialogMode::Open, "記録の読み込み", {}, kRunFiles, kRunFilePatterns});
+    const auto path = d_.p.dialogs.openFile(kRunFiles);
     if (!path) return;
     auto refuse = [this, &path](const std::string& why) {
         d_.view.message("読み込めません。\n" + *path + "\n" + why, MessageIcon::Critical, MessageButtons::Ok);

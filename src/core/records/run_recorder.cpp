@@ -1,5 +1,7 @@
 #include "core/records/run_recorder.h"
 
+#include <algorithm>
+
 namespace tap {
 
 void RunRecorder::begin(const CalendarTime& startedAt) {
@@ -26,6 +28,10 @@ void RunRecorder::release(PressKind button, Millis elapsed) {
 RecordedRun RunRecorder::finish() {
     recording_ = false;
     open_ = {};
+    // A pad's press is counted when its poll reads it, with the time it happened: after a key pressed
+    // later, maybe. The record keeps the presses in the order they happened.
+    std::stable_sort(run_.presses.begin(), run_.presses.end(),
+                     [](const RecordedPress& a, const RecordedPress& b) { return a.press < b.press; });
     return std::exchange(run_, RecordedRun{});
 }
 

@@ -23,7 +23,8 @@ public:
     void release(PressKind button, Millis elapsed);
     bool recording() const { return recording_; }
     const RecordedRun& current() const { return run_; }
-    // The run's end: the run as recorded, and the recorder empty again.
+    // The run's end: the run as recorded, its presses in the order of their times, and the recorder empty
+    // again.
     RecordedRun finish();
     // A run that did not reach its end is not kept.
     void discard();

@@ -66,20 +66,23 @@ void QtWindowOps::disableInputMethod() {
 }
 
 Size QtWindowOps::screenSize() {
+    const Rect area = screenArea();
+    return {area.width(), area.height()};
+}
+
+Rect QtWindowOps::screenArea() {
     const QScreen* screen = window_ && window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return {1024, 768};
+    if (!screen) return {0, 0, 1024, 768};
     const QRect g = screen->geometry();
-    return {g.width(), g.height()};
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
+void QtWindowOps::focusDevice() {
+    if (window_) window_->activateWindow();
 }
 
 void QtWindowOps::showPopupMenu(Point screenPos) {
     if (openMenu) openMenu(screenPos);
-}
-
-void QtWindowOps::activate() {
-    if (!window_) return;
-    window_->raise();
-    window_->activateWindow();
 }
 
 void QtWindowOps::quit(int exitCode) { QCoreApplication::exit(exitCode); }

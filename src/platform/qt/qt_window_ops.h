@@ -21,8 +21,9 @@ public:
     void minimise() override;
     void disableInputMethod() override;
     Size screenSize() override;
+    Rect screenArea() override;
+    void focusDevice() override;
     void showPopupMenu(Point screenPos) override;
-    void activate() override;
     void quit(int exitCode) override;
 
     // Shows the device in front of other windows, out of the task bar if it was minimised, with an open

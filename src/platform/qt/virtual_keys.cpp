@@ -3,6 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "platform/qt/x11_key_codes.h"
+#include "platform/qt/x11_keymap.h"
+
 namespace tap::qt {
 
 namespace {
@@ -15,9 +18,10 @@ constexpr std::array<std::pair<int, std::int16_t>, 22> kNamedKeys = {{
     {Qt::Key_Up, 38},       {Qt::Key_Right, 39},  {Qt::Key_Down, 40},   {Qt::Key_Insert, 45},
     {Qt::Key_Delete, 46},   {Qt::Key_Comma, 188},
 }};
-}  // namespace
 
-std::int16_t virtualKeyOf(const QKeyEvent& e) {
+// Where the window system gives nothing better (tests' synthetic events, other platforms): Qt's key,
+// which follows the layout's character.
+std::int16_t virtualKeyOfQtKey(const QKeyEvent& e) {
     const int k = e.key();
     const bool keypad = e.modifiers().testFlag(Qt::KeypadModifier);
     if (k >= Qt::Key_A && k <= Qt::Key_Z) return static_cast<std::int16_t>(65 + (k - Qt::Key_A));
@@ -38,14 +42,21 @@ std::int16_t virtualKeyOf(const QKeyEvent& e) {
     return 0;
 }
 
-int qtKeyOf(std::int16_t vk) {
-    if (vk >= 65 && vk <= 90) return Qt::Key_A + (vk - 65);
-    if (vk >= 48 && vk <= 57) return Qt::Key_0 + (vk - 48);
-    if (vk >= 96 && vk <= 105) return Qt::Key_0 + (vk - 96);
-    if (vk >= 112 && vk <= 123) return Qt::Key_F1 + (vk - 112);
-    for (const auto& [qtKey, code] : kNamedKeys)
-        if (code == vk) return qtKey;
-    return 0;
+}  // namespace
+
+std::int16_t virtualKeyOf(const QKeyEvent& e) {
+#ifdef Q_OS_WIN
+    const auto vk = e.nativeVirtualKey();
+    if (vk > 0 && vk < 255) return static_cast<std::int16_t>(vk);
+#else
+    if (e.nativeScanCode() != 0 && e.nativeVirtualKey() != 0) {
+        // The X event's state carries the active layout group in bits 13 and 14.
+        const int group = static_cast<int>(e.nativeModifiers() >> 13 & 3u);
+        X11Key key{e.nativeScanCode(), e.nativeVirtualKey(), x11KeyLevels(e.nativeScanCode(), group)};
+        return virtualKeyOfX11(key);
+    }
+#endif
+    return virtualKeyOfQtKey(e);
 }
 
 }  // namespace tap::qt
