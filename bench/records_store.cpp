@@ -31,7 +31,9 @@ namespace {
 using namespace tap;
 using Steady = std::chrono::steady_clock;
 
-double msSince(Steady::time_point t0) { return std::chrono::duration<double, std::milli>(Steady::now() - t0).count(); }
+double msSince(Steady::time_point t0) {
+    return std::chrono::duration<double, std::milli>(Steady::now() - t0).count();
+}
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -54,8 +56,8 @@ RecordedRun makeRun(int presses, double intervalMs, std::mt19937& rng, CalendarT
 }
 
 CalendarTime calendarOf(const QDateTime& t) {
-    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(),
-            t.time().second(), t.offsetFromUtc() / 60};
+    return {t.date().year(),   t.date().month(),  t.date().day(),        t.time().hour(),
+            t.time().minute(), t.time().second(), t.offsetFromUtc() / 60};
 }
 
 // `count` runs, a few a day up to now, getting slowly faster: what a player's history looks like.
@@ -100,8 +102,10 @@ StoreFigures timeStoring(const QString& path, int presses, double intervalMs) {
         RunSummary s = summaryOf(run);
         store.add(run, s, s.id);
         const double ms = msSince(t0);
-        if (i == 0) f.firstMs = ms;
-        else times.push_back(ms);
+        if (i == 0)
+            f.firstMs = ms;
+        else
+            times.push_back(ms);
     }
     f.medianMs = median(times);
     f.worstMs = *std::max_element(times.begin(), times.end());
@@ -162,7 +166,8 @@ std::vector<double> timeHistoryOpen(qt::SqlRunStore& store, int times) {
 int main(int argc, char** argv) {
     // The offscreen platform's notes on what it cannot do would bury the figures.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
     });
     if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -188,9 +193,10 @@ int main(int argc, char** argv) {
         return msSince(t0);
     }();
     const StoreFigures hand = timeStoring(scratch, 130, 77);
-    std::printf("store a run of 1000 presses: median %.2f ms, worst %.2f ms of 40; the first of a start, opening the "
-                "database: %.2f ms (%.2f ms when it is made)\n",
-                big.medianMs, big.worstMs, reopened, big.firstMs);
+    std::printf(
+        "store a run of 1000 presses: median %.2f ms, worst %.2f ms of 40; the first of a start, opening the "
+        "database: %.2f ms (%.2f ms when it is made)\n",
+        big.medianMs, big.worstMs, reopened, big.firstMs);
     std::printf("store a run of  130 presses: median %.2f ms (baseline; 1000 presses take %.1fx as long)\n",
                 hand.medianMs, big.medianMs / hand.medianMs);
     std::printf("space of a run of 1000 presses: %.1f KB\n", bytesPerRun(scratch) / 1024);
@@ -215,9 +221,10 @@ int main(int argc, char** argv) {
     qt::SqlRunStore empty(emptyPath);
     const auto emptyTimes = timeHistoryOpen(empty, 5);
     auto again = [](const std::vector<double>& t) { return median({t.begin() + 1, t.end()}); };
-    std::printf("history window on 10000 runs: first open %.1f ms, again median %.1f ms "
-                "(empty store: %.1f ms, %.1f ms; 10000 runs take %.1fx as long)\n",
-                times[0], again(times), emptyTimes[0], again(emptyTimes), again(times) / again(emptyTimes));
+    std::printf(
+        "history window on 10000 runs: first open %.1f ms, again median %.1f ms "
+        "(empty store: %.1f ms, %.1f ms; 10000 runs take %.1fx as long)\n",
+        times[0], again(times), emptyTimes[0], again(emptyTimes), again(times) / again(emptyTimes));
     QFile::remove(emptyPath);
     return 0;
 }

@@ -5,7 +5,9 @@
 namespace tap {
 
 namespace {
-bool leapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool leapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysIn(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -28,8 +30,8 @@ int digits(std::string_view t, std::size_t pos, int count) {
 std::string CalendarTime::iso() const {
     const int off = utcOffsetMinutes < 0 ? -utcOffsetMinutes : utcOffsetMinutes;
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", year, month, day, hour, minute, second,
-                  utcOffsetMinutes < 0 ? '-' : '+', off / 60, off % 60);
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d%c%02d:%02d", year, month, day, hour, minute,
+                  second, utcOffsetMinutes < 0 ? '-' : '+', off / 60, off % 60);
     return buf;
 }
 
@@ -45,8 +47,8 @@ std::optional<CalendarTime> CalendarTime::parseIso(std::string_view t) {
     c.hour = digits(t, 11, 2);
     c.minute = digits(t, 14, 2);
     c.second = digits(t, 17, 2);
-    if (c.year < 1 || c.month < 1 || c.month > 12 || c.day < 1 || c.day > daysIn(c.year, c.month) || c.hour < 0 ||
-        c.hour > 23 || c.minute < 0 || c.minute > 59 || c.second < 0 || c.second > 59)
+    if (c.year < 1 || c.month < 1 || c.month > 12 || c.day < 1 || c.day > daysIn(c.year, c.month) ||
+        c.hour < 0 || c.hour > 23 || c.minute < 0 || c.minute > 59 || c.second < 0 || c.second > 59)
         return std::nullopt;
     if (t.size() == 20 && at(19, 'Z')) return c;
     if (t.size() != 25 || !(at(19, '+') || at(19, '-')) || !at(22, ':')) return std::nullopt;
@@ -62,6 +64,8 @@ std::string CalendarTime::shown() const {
     return buf;
 }
 
-std::string CalendarTime::dayText() const { return shown().substr(0, 10); }
+std::string CalendarTime::dayText() const {
+    return shown().substr(0, 10);
+}
 
 }  // namespace tap

@@ -66,9 +66,11 @@ TEST(RunRecords, EveryPressWithItsSourceAndTimesToATenThousandthOfAMillisecond) 
     ASSERT_EQ(presses.size(), 4u);
     EXPECT_EQ(presses[0], (RecordedPress{PressKind::A, InputSource::keyboard(), Millis{}, firstUp - first}));
     EXPECT_NE((firstUp - first).units() % 10000, 0);  // the fraction of a millisecond is kept
-    EXPECT_EQ(presses[1], (RecordedPress{PressKind::A, InputSource::mouse(), mouseAt - first, mouseUp - first}));
+    EXPECT_EQ(presses[1],
+              (RecordedPress{PressKind::A, InputSource::mouse(), mouseAt - first, mouseUp - first}));
     // A pad's press and release keep the times of their own edges, not those of the poll that read them.
-    EXPECT_EQ(presses[2], (RecordedPress{PressKind::B, InputSource::fromPad(0), padDown - first, padUp - first}));
+    EXPECT_EQ(presses[2],
+              (RecordedPress{PressKind::B, InputSource::fromPad(0), padDown - first, padUp - first}));
     // A pad's poll states its source for its own inputs only: the next key is the keyboard's again.
     EXPECT_EQ(presses[3].source, InputSource::keyboard());
     EXPECT_FALSE(presses[3].release);
@@ -87,7 +89,8 @@ TEST(RunRecords, PressesReadLateFromAPadTakeTheirPlaceByTime) {
     r.release(PressKind::B, Millis::fromMs(10001));  // after the ten seconds: no release of the run
     const RecordedRun run = r.finish();
     ASSERT_EQ(run.presses.size(), 3u);
-    EXPECT_EQ(run.presses[1], (RecordedPress{PressKind::A, InputSource::fromPad(1), Millis::fromMs(40), Millis::fromMs(45)}));
+    EXPECT_EQ(run.presses[1],
+              (RecordedPress{PressKind::A, InputSource::fromPad(1), Millis::fromMs(40), Millis::fromMs(45)}));
     EXPECT_EQ(run.presses[2].release, std::nullopt);
     EXPECT_EQ(validateRun(run), "");
     EXPECT_FALSE(r.recording());
@@ -231,10 +234,12 @@ TEST(History, ExportsAChosenRunAndImportsOnlyWhatChecksOut) {
     EXPECT_EQ(messagesWith(sc.sim, "read-only"), 1);
 
     // A damaged file: a message, nothing stored, nothing compared.
-    sc.sim.files.files["/in/bad.csv"] = "seq,button,source,press_ms,release_ms\n1,A,keyboard,0,50\n2,A,keyboard,20,60\n";
+    sc.sim.files.files["/in/bad.csv"] =
+        "seq,button,source,press_ms,release_ms\n1,A,keyboard,0,50\n2,A,keyboard,20,60\n";
     sc.sim.fileChoices = {"/in/bad.csv"};
     sc.history().importClick();
-    EXPECT_EQ(messagesWith(sc.sim, "読み込めません。\n/in/bad.csv\n2 番目: 同じボタンを離す前に押しています。"), 1);
+    EXPECT_EQ(
+        messagesWith(sc.sim, "読み込めません。\n/in/bad.csv\n2 番目: 同じボタンを離す前に押しています。"), 1);
     EXPECT_EQ(sc.sim.runs.stored.size(), 1u);
     EXPECT_FALSE(sc.dev.s.analyzerOn);
 

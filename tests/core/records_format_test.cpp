@@ -32,7 +32,8 @@ TEST(RunFiles, CsvHasAHeaderFourDecimalsAndReadsBack) {
     EXPECT_FALSE(back.dated);
     EXPECT_EQ(back.run->presses, run.presses);
     // What a spreadsheet makes of it: a byte-order mark, CRLF, shorter decimals.
-    const auto edited = readRunFile("\xEF\xBB\xBFseq,button,source,press_ms,release_ms\r\n1,B,mouse,0,3.5\r\n\r\n");
+    const auto edited =
+        readRunFile("\xEF\xBB\xBFseq,button,source,press_ms,release_ms\r\n1,B,mouse,0,3.5\r\n\r\n");
     ASSERT_TRUE(edited.run) << edited.error;
     EXPECT_EQ(edited.run->presses[0].release, Millis::fromMsDouble(3.5));
 }
@@ -85,8 +86,10 @@ TEST(RunFiles, BadFilesAreRefusedWithTheirReason) {
         {"seq,button,source,press_ms,release_ms\n1,A,keyboard,0,\xff\n", "UTF-8"},
         {"{\"format\": \"tapriko-run\", \"version\": 2}", "version"},
         {"{\"format\": \"other\"}", "format"},
-        {"{\"format\": \"tapriko-run\", \"version\": 1, \"date\": \"2024-02-30T00:00:00Z\", \"presses\": []}", "date"},
-        {"{\"format\": \"tapriko-run\", \"version\": 1, \"date\": \"2024-02-29T00:00:00Z\", \"total\": 2, \"presses\": "
+        {"{\"format\": \"tapriko-run\", \"version\": 1, \"date\": \"2024-02-30T00:00:00Z\", \"presses\": []}",
+         "date"},
+        {"{\"format\": \"tapriko-run\", \"version\": 1, \"date\": \"2024-02-29T00:00:00Z\", \"total\": 2, "
+         "\"presses\": "
          "[{\"seq\": 1, \"button\": \"A\", \"source\": \"mouse\", \"press_ms\": 0, \"release_ms\": null}]}",
          "total"},
         {"{\"format\": \"tapriko-run\", \"version\": 1, \"date\": \"2024-02-29T00:00:00Z\", \"presses\": "
@@ -120,10 +123,18 @@ TEST(RunFiles, FuzzedFilesNeverCrashAndNeverPassUnchecked) {
             const std::size_t at = rng() % text.size();
             const char c = alphabet[rng() % alphabet.size()];
             switch (rng() % 4) {
-                case 0: text[at] = c; break;
-                case 1: text.insert(at, 1, c); break;
-                case 2: text.erase(at, 1 + rng() % 8); break;
-                default: text.insert(at, text.substr(at, rng() % 64)); break;
+                case 0:
+                    text[at] = c;
+                    break;
+                case 1:
+                    text.insert(at, 1, c);
+                    break;
+                case 2:
+                    text.erase(at, 1 + rng() % 8);
+                    break;
+                default:
+                    text.insert(at, text.substr(at, rng() % 64));
+                    break;
             }
         }
         if (i % 10 == 0) {
@@ -146,8 +157,8 @@ TEST(CalendarTime, IsoRoundTripAndRefusals) {
     EXPECT_EQ(t.iso(), "2024-12-31T23:59:58-03:30");
     EXPECT_EQ(CalendarTime::parseIso(t.iso()), t);
     EXPECT_EQ(CalendarTime::parseIso("2024-05-01T00:00:00Z")->utcOffsetMinutes, 0);
-    for (const char* bad : {"2023-02-29T00:00:00Z", "2024-13-01T00:00:00Z", "2024-05-01 00:00:00Z", "2024-05-01T24:00:00Z",
-                            "2024-05-01T00:00:00+15:00", "2024-05-01T00:00:00"})
+    for (const char* bad : {"2023-02-29T00:00:00Z", "2024-13-01T00:00:00Z", "2024-05-01 00:00:00Z",
+                            "2024-05-01T24:00:00Z", "2024-05-01T00:00:00+15:00", "2024-05-01T00:00:00"})
         EXPECT_FALSE(CalendarTime::parseIso(bad)) << bad;
 }
 

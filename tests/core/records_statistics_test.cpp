@@ -27,8 +27,10 @@ TEST(RunStatistics, IntervalsAndUnstableRate) {
     // An odd number of intervals has a middle one.
     const auto odd = statisticsOf(runAt({0, 10, 40, 100}));
     EXPECT_DOUBLE_EQ(*odd.intervalMedian, 30);
-    EXPECT_NEAR(*odd.unstableRate, 10 * std::sqrt(((10 - 100 / 3.0) * (10 - 100 / 3.0) + (30 - 100 / 3.0) * (30 - 100 / 3.0) +
-                                                    (60 - 100 / 3.0) * (60 - 100 / 3.0)) / 3),
+    EXPECT_NEAR(*odd.unstableRate,
+                10 * std::sqrt(((10 - 100 / 3.0) * (10 - 100 / 3.0) + (30 - 100 / 3.0) * (30 - 100 / 3.0) +
+                                (60 - 100 / 3.0) * (60 - 100 / 3.0)) /
+                               3),
                 1e-9);
 }
 
@@ -86,9 +88,10 @@ TEST(RunStatistics, TurboForMachineRegularPressesNotForHumanJitter) {
     // A machine on A alone, between human presses of B: A's own intervals give it away.
     RecordedRun mixed;
     for (int i = 0; i < 50; ++i) {
-        mixed.presses.push_back({PressKind::A, InputSource::fromPad(0), Millis::fromMsDouble(100.0 * i), std::nullopt});
         mixed.presses.push_back(
-            {PressKind::B, InputSource::keyboard(), Millis::fromMsDouble(100.0 * i + 30 + (i * 37 % 17)), std::nullopt});
+            {PressKind::A, InputSource::fromPad(0), Millis::fromMsDouble(100.0 * i), std::nullopt});
+        mixed.presses.push_back({PressKind::B, InputSource::keyboard(),
+                                 Millis::fromMsDouble(100.0 * i + 30 + (i * 37 % 17)), std::nullopt});
     }
     const auto st = statisticsOf(mixed);
     EXPECT_TRUE(st.turbo);
@@ -103,8 +106,8 @@ TEST(HistoryFigures, ChartBestOfEachDayAndTexts) {
         s.imported = imported;
         return s;
     };
-    const std::vector<RunSummary> runs = {summary(1, 100), summary(1, 120), summary(2, 90), summary(2, 300, true),
-                                          summary(3, 110), summary(3, 130)};
+    const std::vector<RunSummary> runs = {summary(1, 100),       summary(1, 120), summary(2, 90),
+                                          summary(2, 300, true), summary(3, 110), summary(3, 130)};
     const auto chart = recentTotals(runs, 3);
     // The best so far counts the runs before the chart too, and never someone else's imported run.
     EXPECT_EQ(chart, (std::vector<ChartPoint>{{90, 120}, {110, 120}, {130, 130}}));

@@ -20,8 +20,9 @@ RecordedRun sampleRun(int presses, CalendarTime when = {2024, 5, 1, 20, 15, 0, 5
     run.startedAt = when;
     for (int i = 0; i < presses; ++i) {
         const Millis at = Millis::fromUnits(i * 93337LL);  // about 9.3 ms apart, with a fraction
-        run.presses.push_back({i % 2 ? PressKind::B : PressKind::A, i % 3 ? InputSource::fromPad(i % 16) : InputSource::mouse(),
-                               at, i + 1 == presses ? std::nullopt : std::optional<Millis>(at + Millis::fromUnits(41234))});
+        run.presses.push_back(
+            {i % 2 ? PressKind::B : PressKind::A, i % 3 ? InputSource::fromPad(i % 16) : InputSource::mouse(),
+             at, i + 1 == presses ? std::nullopt : std::optional<Millis>(at + Millis::fromUnits(41234))});
     }
     return run;
 }
@@ -88,8 +89,10 @@ TEST(SqlRunStore, BringsTheFirstSchemaUpToDate) {
         ASSERT_TRUE(db.open());
         ASSERT_EQ(schema::createVersion1(db), QString());
         QSqlQuery q(db);
-        ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO runs VALUES (7, '2024-04-30T10:00:00+09:00', 3, 2, 1)")));
-        for (const char* row : {"(7, 1, 1, 0, 0, 500000)", "(7, 2, 0, 0, 1000000, NULL)", "(7, 3, 1, 2, 4000000, 4500000)"})
+        ASSERT_TRUE(
+            q.exec(QStringLiteral("INSERT INTO runs VALUES (7, '2024-04-30T10:00:00+09:00', 3, 2, 1)")));
+        for (const char* row :
+             {"(7, 1, 1, 0, 0, 500000)", "(7, 2, 0, 0, 1000000, NULL)", "(7, 3, 1, 2, 4000000, 4500000)"})
             ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO presses VALUES %1").arg(QLatin1String(row))));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("v1"));
@@ -108,7 +111,8 @@ TEST(SqlRunStore, BringsTheFirstSchemaUpToDate) {
     EXPECT_EQ(back.presses[2].source, InputSource::fromPad(0));
     EXPECT_EQ(back.presses[1].release, std::nullopt);
     store(s, sampleRun(5));  // and it takes new runs
-    QSqlDatabase db = QSqlDatabase::database(QStringLiteral("tapriko-runs-%1").arg(reinterpret_cast<quintptr>(&s)));
+    QSqlDatabase db =
+        QSqlDatabase::database(QStringLiteral("tapriko-runs-%1").arg(reinterpret_cast<quintptr>(&s)));
     QSqlQuery q(db);
     ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
     EXPECT_EQ(q.value(0).toInt(), schema::kVersion);
@@ -127,7 +131,8 @@ TEST(SqlRunStore, ADamagedDatabaseIsSetAsideUnderADatedNameAndANewOneStarted) {
     const StoreStatus st = s.add(sampleRun(10), summaryOf(sampleRun(10)), id);
     EXPECT_TRUE(st.ok()) << st.error;
     EXPECT_NE(st.note.find("runs.sqlite.damaged-"), std::string::npos) << st.note;
-    const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("runs.sqlite.damaged-2*")}, QDir::Files);
+    const QStringList aside =
+        QDir(dir.path()).entryList({QStringLiteral("runs.sqlite.damaged-2*")}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
     QFile kept(dir.filePath(aside[0]));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));

@@ -12,7 +12,8 @@ inline RecordedRun runAt(const std::vector<double>& times, double holdMs = 20,
     RecordedRun run;
     run.startedAt = {2024, 5, 1, 21, 30, 5, 9 * 60};
     for (std::size_t i = 0; i < times.size(); ++i) {
-        RecordedPress p{i % 2 ? PressKind::B : PressKind::A, source, Millis::fromMsDouble(times[i]), std::nullopt};
+        RecordedPress p{i % 2 ? PressKind::B : PressKind::A, source, Millis::fromMsDouble(times[i]),
+                        std::nullopt};
         if (holdMs >= 0) p.release = Millis::fromMsDouble(std::min(times[i] + holdMs, 10000.0));
         run.presses.push_back(p);
     }

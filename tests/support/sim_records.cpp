@@ -31,7 +31,8 @@ StoreStatus SimRunStore::summaries(std::vector<RunSummary>& out) {
 StoreStatus SimRunStore::load(std::int64_t id, RecordedRun& out) {
     StoreStatus s = status();
     if (!s.ok()) return s;
-    const auto it = std::find_if(stored.begin(), stored.end(), [id](const Stored& r) { return r.summary.id == id; });
+    const auto it =
+        std::find_if(stored.begin(), stored.end(), [id](const Stored& r) { return r.summary.id == id; });
     if (it == stored.end()) return {"no run " + std::to_string(id), {}};
     out = it->run;
     return s;

@@ -11,7 +11,7 @@
 namespace tap::sim {
 
 class SimRunStore : public RunStore {
-public:
+  public:
     struct Stored {
         RecordedRun run;
         RunSummary summary;
@@ -29,13 +29,13 @@ public:
     StoreStatus load(std::int64_t id, RecordedRun& out) override;
     StoreStatus remove(std::int64_t id) override;
 
-private:
+  private:
     StoreStatus status();
     std::int64_t nextId_ = 1;
 };
 
 class SimFiles : public UserFiles {
-public:
+  public:
     std::map<std::string, std::string> files;
     std::string writeFailure;  // every write fails with this while it is not empty
 

@@ -1,14 +1,16 @@
 // The history window on a real Qt window system: the table, chart and buttons follow the core's model, a
 // chosen row reaches it, and keys that do not move in the table go on to the device.
+#include "ui/records/history_view.h"
+
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "core/records/run_statistics.h"
 #include "tests/support/run_builder.h"
 #include "tests/support/sim_platform.h"
-#include "ui/records/history_view.h"
 
 namespace tap {
 namespace {
@@ -28,7 +30,9 @@ struct HistoryOnScreen : ::testing::Test {
             std::int64_t id = 0;
             sim.runs.add(run, summaryOf(run), id);
         }
-        view.forwardKey = [this](const QKeyEvent& e, bool pressed) { forwarded.emplace_back(e.key(), pressed); };
+        view.forwardKey = [this](const QKeyEvent& e, bool pressed) {
+            forwarded.emplace_back(e.key(), pressed);
+        };
         device.history.open();
         QApplication::processEvents();
     }
@@ -40,8 +44,10 @@ TEST_F(HistoryOnScreen, ShowsTheStoredRunsNewestFirstWithTheChart) {
     QAbstractItemModel* runs = view.runsTable()->model();
     ASSERT_EQ(runs->rowCount(), 3);
     EXPECT_EQ(runs->data(runs->index(0, HistoryWindow::Total)).toString(), QStringLiteral("40"));
-    EXPECT_EQ(runs->headerData(HistoryWindow::Unstable, Qt::Horizontal).toString(), QStringLiteral("不安定度"));
-    EXPECT_EQ(view.daysTable()->model()->data(view.daysTable()->model()->index(0, 1)).toString(), QStringLiteral("50"));
+    EXPECT_EQ(runs->headerData(HistoryWindow::Unstable, Qt::Horizontal).toString(),
+              QStringLiteral("不安定度"));
+    EXPECT_EQ(view.daysTable()->model()->data(view.daysTable()->model()->index(0, 1)).toString(),
+              QStringLiteral("50"));
     // The latest run's bar, bright green, at the chart's left where the first of a hundred slots lies.
     const QImage chart = view.findChild<QWidget*>(QStringLiteral("chart"))->grab().toImage();
     bool latestBar = false;
@@ -51,14 +57,16 @@ TEST_F(HistoryOnScreen, ShowsTheStoredRunsNewestFirstWithTheChart) {
 }
 
 TEST_F(HistoryOnScreen, AChosenRowIsComparedAndTheButtonsFollowTheRun) {
-    view.runsTable()->selectionModel()->setCurrentIndex(view.runsTable()->model()->index(1, 0),
-                                                        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view.runsTable()->selectionModel()->setCurrentIndex(
+        view.runsTable()->model()->index(1, 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     EXPECT_EQ(device.history.selectedRow(), 1);
     ASSERT_TRUE(view.button(QStringLiteral("compare"))->isEnabled());
     QTest::mouseClick(view.button(QStringLiteral("compare")), Qt::LeftButton);
     EXPECT_TRUE(device.s.analyzerOn);
-    EXPECT_EQ(device.log.prevSecondCountAB[0] + device.log.prevSecondCountAB[1] + device.log.prevSecondCountAB[2] +
-                  device.log.prevSecondCountAB[3] + device.log.prevSecondCountAB[4],
+    EXPECT_EQ(device.log.prevSecondCountAB[0] + device.log.prevSecondCountAB[1] +
+                  device.log.prevSecondCountAB[2] + device.log.prevSecondCountAB[3] +
+                  device.log.prevSecondCountAB[4],
               50);
     device.s.measuring = true;
     device.history.runStateChanged();

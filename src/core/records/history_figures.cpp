@@ -24,7 +24,8 @@ std::vector<DayBest> bestOfEachDay(const std::vector<RunSummary>& oldestFirst) {
         if (r.imported) continue;
         // A day's runs usually follow each other, so the search from the latest day ends at once; a clock
         // set back makes it look further.
-        auto it = std::find_if(days.rbegin(), days.rend(), [&r](const DayBest& d) { return d.day.sameDay(r.startedAt); });
+        auto it = std::find_if(days.rbegin(), days.rend(),
+                               [&r](const DayBest& d) { return d.day.sameDay(r.startedAt); });
         if (it == days.rend()) {
             days.push_back({r.startedAt, r.total, 1});
             continue;
@@ -57,7 +58,7 @@ std::string sourcesText(const RunSummary& run, bool shown) {
     for (int i = 0; i < InputSource::kCount; ++i) {
         if (!(run.sources & (1u << i))) continue;
         const InputSource s = *InputSource::fromIndex(i);
-        std::string name = !shown                                     ? s.name()
+        std::string name = !shown                                  ? s.name()
                            : s.kind == InputSource::Kind::Keyboard ? "キーボード"
                            : s.kind == InputSource::Kind::Mouse    ? "マウス"
                                                                    : "パッド" + std::to_string(s.pad);
@@ -72,19 +73,23 @@ std::string sourcesText(const RunSummary& run, bool shown) {
 }
 }  // namespace
 
-std::string sourcesShown(const RunSummary& run) { return sourcesText(run, true); }
-std::string sourcesPlain(const RunSummary& run) { return sourcesText(run, false); }
+std::string sourcesShown(const RunSummary& run) {
+    return sourcesText(run, true);
+}
+std::string sourcesPlain(const RunSummary& run) {
+    return sourcesText(run, false);
+}
 
 std::string historyTable(const std::vector<RunSummary>& oldestFirst) {
     std::string out;
     char line[256];
-    std::snprintf(line, sizeof line, "%6s  %-19s  %5s  %5s  %5s  %7s  %8s  %s\n", "id", "date", "total", "A", "B",
-                  "best 1s", "unstable", "sources");
+    std::snprintf(line, sizeof line, "%6s  %-19s  %5s  %5s  %5s  %7s  %8s  %s\n", "id", "date", "total", "A",
+                  "B", "best 1s", "unstable", "sources");
     out += line;
     for (const auto& r : oldestFirst) {
-        std::snprintf(line, sizeof line, "%6lld  %-19s  %5d  %5d  %5d  %7d  %8s  ", static_cast<long long>(r.id),
-                      r.startedAt.shown().c_str(), r.total, r.countA, r.countB, r.fastestSecond,
-                      rateText(r.unstableRate).c_str());
+        std::snprintf(line, sizeof line, "%6lld  %-19s  %5d  %5d  %5d  %7d  %8s  ",
+                      static_cast<long long>(r.id), r.startedAt.shown().c_str(), r.total, r.countA, r.countB,
+                      r.fastestSecond, rateText(r.unstableRate).c_str());
         out += line;
         out += sourcesPlain(r) + "\n";
     }

@@ -48,14 +48,22 @@ void HistoryWindow::figuresChanged() {
 std::string HistoryWindow::cell(int row, Column c) const {
     const RunSummary& r = run(row);
     switch (c) {
-        case Date: return r.startedAt.shown();
-        case Total: return std::to_string(r.total);
-        case A: return std::to_string(r.countA);
-        case B: return std::to_string(r.countB);
-        case Fastest: return std::to_string(r.fastestSecond);
-        case Unstable: return rateText(r.unstableRate);
-        case Sources: return sourcesShown(r);
-        case kColumns: break;
+        case Date:
+            return r.startedAt.shown();
+        case Total:
+            return std::to_string(r.total);
+        case A:
+            return std::to_string(r.countA);
+        case B:
+            return std::to_string(r.countB);
+        case Fastest:
+            return std::to_string(r.fastestSecond);
+        case Unstable:
+            return rateText(r.unstableRate);
+        case Sources:
+            return sourcesShown(r);
+        case kColumns:
+            break;
     }
     return {};
 }
@@ -91,7 +99,9 @@ void HistoryWindow::select(std::optional<int> row) {
     changed(Part::Selection);
 }
 
-bool HistoryWindow::actionsEnabled() const { return !d_.s.measuring; }
+bool HistoryWindow::actionsEnabled() const {
+    return !d_.s.measuring;
+}
 
 std::optional<RecordedRun> HistoryWindow::chosenRun() {
     if (!runActionsEnabled()) return std::nullopt;
@@ -99,7 +109,8 @@ std::optional<RecordedRun> HistoryWindow::chosenRun() {
 }
 
 void HistoryWindow::compareClick() {
-    if (const auto run = chosenRun()) d_.analyzer.compareWith(perSecond(*run, PressKind::A), perSecond(*run, PressKind::B));
+    if (const auto run = chosenRun())
+        d_.analyzer.compareWith(perSecond(*run, PressKind::A), perSecond(*run, PressKind::B));
 }
 
 void HistoryWindow::exportClick() {
@@ -108,7 +119,9 @@ void HistoryWindow::exportClick() {
     const auto path = d_.p.dialogs.saveFile(suggestedName(run->startedAt), kRunFiles);
     if (!path) return;
     const std::string error = d_.p.files.write(*path, writeRunFile(*run, formatForPath(*path)));
-    if (!error.empty()) d_.view.message("書き出せません。\n" + *path + "\n" + error, MessageIcon::Critical, MessageButtons::Ok);
+    if (!error.empty())
+        d_.view.message("書き出せません。\n" + *path + "\n" + error, MessageIcon::Critical,
+                        MessageButtons::Ok);
 }
 
 void HistoryWindow::deleteClick() {

@@ -15,7 +15,7 @@ namespace tap {
 class Device;
 
 class HistoryWindow {
-public:
+  public:
     static constexpr const char* kCaption = "記録";
     static constexpr std::size_t kChartRuns = 100;
     enum Column { Date, Total, A, B, Fastest, Unstable, Sources, kColumns };
@@ -62,7 +62,7 @@ public:
     // A run started or ended: the buttons follow.
     void runStateChanged() { changed(Part::Actions); }
 
-private:
+  private:
     std::size_t indexOf(int row) const { return runs_.size() - 1 - static_cast<std::size_t>(row); }
     void figuresChanged();
     void changed(Part part);

@@ -5,7 +5,7 @@ namespace tap {
 namespace {
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view t) : t_(t) {}
 
     JsonResult document() {
@@ -16,7 +16,7 @@ public:
         return {std::move(v), {}};
     }
 
-private:
+  private:
     std::string where(const std::string& why) const {
         // The line of the fault, counted as an editor counts.
         int line = 1;
@@ -29,7 +29,8 @@ private:
         return false;
     }
     void skipSpace() {
-        while (pos_ < t_.size() && (t_[pos_] == ' ' || t_[pos_] == '\t' || t_[pos_] == '\n' || t_[pos_] == '\r'))
+        while (pos_ < t_.size() &&
+               (t_[pos_] == ' ' || t_[pos_] == '\t' || t_[pos_] == '\n' || t_[pos_] == '\r'))
             ++pos_;
     }
     bool literal(std::string_view word) {
@@ -129,7 +130,10 @@ private:
         out = 0;
         for (int i = 0; i < 4; ++i) {
             const char c = t_[pos_++];
-            const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            const int d = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
             if (d < 0) return fail("\\u のあとに 16 進の 4 桁がありません。");
             out = out * 16 + static_cast<unsigned>(d);
         }
@@ -150,14 +154,30 @@ private:
             if (pos_ >= t_.size()) return fail("文字列が閉じていません。");
             const char e = t_[pos_++];
             switch (e) {
-                case '"': out += '"'; break;
-                case '\\': out += '\\'; break;
-                case '/': out += '/'; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
-                case 't': out += '\t'; break;
+                case '"':
+                    out += '"';
+                    break;
+                case '\\':
+                    out += '\\';
+                    break;
+                case '/':
+                    out += '/';
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
                 case 'u': {
                     unsigned cp = 0;
                     if (!hex4(cp)) return false;
@@ -173,7 +193,8 @@ private:
                     appendUtf8(out, cp);
                     break;
                 }
-                default: return fail("文字列に使えない \\ があります。");
+                default:
+                    return fail("文字列に使えない \\ があります。");
             }
         }
     }
@@ -219,6 +240,8 @@ const JsonValue* JsonValue::find(std::string_view key) const {
     return nullptr;
 }
 
-JsonResult parseJson(std::string_view text) { return Reader(text).document(); }
+JsonResult parseJson(std::string_view text) {
+    return Reader(text).document();
+}
 
 }  // namespace tap

@@ -11,9 +11,12 @@ std::optional<InputSource> InputSource::fromIndex(int index) {
 
 std::string InputSource::name() const {
     switch (kind) {
-        case Kind::Keyboard: return "keyboard";
-        case Kind::Mouse: return "mouse";
-        case Kind::Pad: break;
+        case Kind::Keyboard:
+            return "keyboard";
+        case Kind::Mouse:
+            return "mouse";
+        case Kind::Pad:
+            break;
     }
     return "pad" + std::to_string(pad);
 }

@@ -25,7 +25,9 @@ struct InputSource {
 
     static constexpr InputSource keyboard() { return {}; }
     static constexpr InputSource mouse() { return {Kind::Mouse, 0}; }
-    static constexpr InputSource fromPad(int joystick) { return {Kind::Pad, static_cast<std::int8_t>(joystick)}; }
+    static constexpr InputSource fromPad(int joystick) {
+        return {Kind::Pad, static_cast<std::int8_t>(joystick)};
+    }
     static std::optional<InputSource> fromIndex(int index);
     int index() const { return kind == Kind::Keyboard ? 0 : kind == Kind::Mouse ? 1 : 2 + pad; }
     // "keyboard", "mouse", "pad0" .. "pad15": the names of the export files.
@@ -59,9 +61,9 @@ struct RunSummary {
     std::int64_t id = 0;
     CalendarTime startedAt;
     int total = 0, countA = 0, countB = 0;
-    int fastestSecond = 0;              // most presses within 1 000 ms
+    int fastestSecond = 0;               // most presses within 1 000 ms
     std::optional<double> unstableRate;  // none for a run of one press
-    std::uint32_t sources = 0;          // bit n for source index n
+    std::uint32_t sources = 0;           // bit n for source index n
     bool turbo = false;
     bool imported = false;
     friend bool operator==(const RunSummary&, const RunSummary&) = default;

@@ -5,7 +5,9 @@
 namespace tap {
 
 namespace {
-std::string_view buttonName(PressKind b) { return b == PressKind::A ? "A" : "B"; }
+std::string_view buttonName(PressKind b) {
+    return b == PressKind::A ? "A" : "B";
+}
 
 // The line's fields, or fewer than five when it has a different number of them.
 std::array<std::string_view, 5> fieldsOf(std::string_view line, int& count) {
@@ -59,7 +61,8 @@ RunFileResult parseRunCsv(std::string_view text) {
         }
         if (ended) return fail("空の行のあとにまだ行があります。");
         if (lineNo == 1) {
-            if (line != kRunCsvHeader) return fail("見出しが \"" + std::string(kRunCsvHeader) + "\" ではありません。");
+            if (line != kRunCsvHeader)
+                return fail("見出しが \"" + std::string(kRunCsvHeader) + "\" ではありません。");
             continue;
         }
         int count = 0;
@@ -70,9 +73,12 @@ RunFileResult parseRunCsv(std::string_view text) {
         if (!seq || *seq != static_cast<int>(run.presses.size()) + 1)
             return fail("番号が " + std::to_string(run.presses.size() + 1) + " ではありません。");
         RecordedPress p;
-        if (f[1] == "A") p.button = PressKind::A;
-        else if (f[1] == "B") p.button = PressKind::B;
-        else return fail("ボタンは A か B です。");
+        if (f[1] == "A")
+            p.button = PressKind::A;
+        else if (f[1] == "B")
+            p.button = PressKind::B;
+        else
+            return fail("ボタンは A か B です。");
         const auto source = InputSource::fromName(f[2]);
         if (!source) return fail("入力元は keyboard、mouse、pad0 から pad15 のどれかです。");
         p.source = *source;

@@ -8,7 +8,9 @@
 namespace tap {
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 }  // namespace
 
@@ -25,7 +27,8 @@ std::string writeRunFile(const RecordedRun& run, RunFileFormat format) {
 }
 
 RunFileResult readRunFile(std::string_view text) {
-    if (text.size() > kMaxRunFileBytes) return {std::nullopt, "ファイルが大きすぎます。記録のファイルではありません。"};
+    if (text.size() > kMaxRunFileBytes)
+        return {std::nullopt, "ファイルが大きすぎます。記録のファイルではありません。"};
     if (!isValidUtf8(text)) return {std::nullopt, "UTF-8 の文字として読めないところがあります。"};
     if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
     const auto first = text.find_first_not_of(" \t\r\n");

@@ -47,21 +47,23 @@ std::string object(const Members& members, const std::string& indent = {}, bool 
 std::string statisticsJson(const RunStatistics& st) {
     Members perSource;
     for (int i = 0; i < InputSource::kCount; ++i)
-        if (st.perSource[i] > 0) perSource.emplace_back(InputSource::fromIndex(i)->name(), std::to_string(st.perSource[i]));
-    return object({{"per_source", object(perSource, {}, true)},
-                   {"interval_mean_ms", number(st.intervalMean)},
-                   {"interval_median_ms", number(st.intervalMedian)},
-                   {"interval_shortest_ms", number(st.intervalShortest)},
-                   {"unstable_rate", number(st.unstableRate)},
-                   {"hold_mean_ms", object({{"a", number(st.holdMeanA)}, {"b", number(st.holdMeanB)}}, {}, true)},
-                   {"fastest_window", object({{"presses", std::to_string(st.fastestWindow)},
-                                              {"start_ms", st.fastestWindowStart.toString()}},
-                                             {}, true)},
-                   {"per_second_spread", number(st.perSecondSpread)},
-                   {"per_second_min", std::to_string(st.perSecondMin)},
-                   {"per_second_max", std::to_string(st.perSecondMax)},
-                   {"turbo", st.turbo ? "true" : "false"}},
-                  "  ");
+        if (st.perSource[i] > 0)
+            perSource.emplace_back(InputSource::fromIndex(i)->name(), std::to_string(st.perSource[i]));
+    return object(
+        {{"per_source", object(perSource, {}, true)},
+         {"interval_mean_ms", number(st.intervalMean)},
+         {"interval_median_ms", number(st.intervalMedian)},
+         {"interval_shortest_ms", number(st.intervalShortest)},
+         {"unstable_rate", number(st.unstableRate)},
+         {"hold_mean_ms", object({{"a", number(st.holdMeanA)}, {"b", number(st.holdMeanB)}}, {}, true)},
+         {"fastest_window", object({{"presses", std::to_string(st.fastestWindow)},
+                                    {"start_ms", st.fastestWindowStart.toString()}},
+                                   {}, true)},
+         {"per_second_spread", number(st.perSecondSpread)},
+         {"per_second_min", std::to_string(st.perSecondMin)},
+         {"per_second_max", std::to_string(st.perSecondMax)},
+         {"turbo", st.turbo ? "true" : "false"}},
+        "  ");
 }
 
 std::string pressJson(const RecordedPress& p, int seq) {
@@ -89,7 +91,8 @@ std::string readPress(const JsonValue& v, int n, RecordedPress& p) {
         return which + "button は \"A\" か \"B\" です。";
     p.button = button->text == "A" ? PressKind::A : PressKind::B;
     const JsonValue* source = v.find("source");
-    const auto src = source && source->type == Type::String ? InputSource::fromName(source->text) : std::nullopt;
+    const auto src =
+        source && source->type == Type::String ? InputSource::fromName(source->text) : std::nullopt;
     if (!src) return which + "source は keyboard、mouse、pad0 から pad15 のどれかです。";
     p.source = *src;
     const JsonValue* press = v.find("press_ms");
@@ -117,12 +120,14 @@ std::string checkCounts(const JsonValue& root, const RecordedRun& run) {
     const JsonValue* seconds = root.find("per_second");
     if (!seconds) return {};
     if (seconds->type != Type::Object) return "per_second が項目の組ではありません。";
-    const std::pair<const char*, const std::array<int, 10>*> series[] = {{"a", &st.perSecondA}, {"b", &st.perSecondB}};
+    const std::pair<const char*, const std::array<int, 10>*> series[] = {{"a", &st.perSecondA},
+                                                                         {"b", &st.perSecondB}};
     for (const auto& [key, expected] : series) {
         const JsonValue* v = seconds->find(key);
         if (!v) continue;
         bool same = v->type == Type::Array && v->items.size() == expected->size();
-        for (std::size_t i = 0; same && i < v->items.size(); ++i) same = integer(&v->items[i]) == (*expected)[i];
+        for (std::size_t i = 0; same && i < v->items.size(); ++i)
+            same = integer(&v->items[i]) == (*expected)[i];
         if (!same) return std::string("per_second の ") + key + " が presses と合いません。";
     }
     return {};

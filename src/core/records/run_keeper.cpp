@@ -63,10 +63,13 @@ std::optional<RecordedRun> RunKeeper::load(std::int64_t id) {
     return run;
 }
 
-bool RunKeeper::remove(std::int64_t id) { return report(d_.p.runs.remove(id), "記録を削除できません。"); }
+bool RunKeeper::remove(std::int64_t id) {
+    return report(d_.p.runs.remove(id), "記録を削除できません。");
+}
 
 bool RunKeeper::report(const StoreStatus& status, const char* failed, bool quiet) {
-    if (!status.note.empty() && !quiet) d_.view.message(status.note, MessageIcon::Information, MessageButtons::Ok);
+    if (!status.note.empty() && !quiet)
+        d_.view.message(status.note, MessageIcon::Information, MessageButtons::Ok);
     lastError_ = status.error;
     if (status.ok()) {
         failureShown_ = false;
@@ -76,7 +79,8 @@ bool RunKeeper::report(const StoreStatus& status, const char* failed, bool quiet
         failureShown_ = true;
         std::string text = std::string(failed) + "\n" + d_.p.runs.location() + "\n" + status.error + "\n\n" +
                            "測定はこのまま続けられます。";
-        if (!waiting_.empty()) text += "保存できなかった記録は、保存できるようになるまで手元に置いておきます。";
+        if (!waiting_.empty())
+            text += "保存できなかった記録は、保存できるようになるまで手元に置いておきます。";
         d_.view.message(text, MessageIcon::Critical, MessageButtons::Ok);
     }
     return false;

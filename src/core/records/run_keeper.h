@@ -15,7 +15,7 @@ namespace tap {
 class Device;
 
 class RunKeeper {
-public:
+  public:
     // Runs kept in memory while the store cannot take them; the oldest go first beyond this.
     static constexpr std::size_t kMaxWaiting = 100;
 
@@ -37,7 +37,7 @@ public:
     // The last failure, empty after a success.
     const std::string& lastError() const { return lastError_; }
 
-private:
+  private:
     // Tells the user what the store has to say: a note always, a failure once until the store works again.
     bool report(const StoreStatus& status, const char* failed, bool quiet = false);
     Device& d_;

@@ -35,6 +35,8 @@ RecordedRun RunRecorder::finish() {
     return std::exchange(run_, RecordedRun{});
 }
 
-void RunRecorder::discard() { finish(); }
+void RunRecorder::discard() {
+    finish();
+}
 
 }  // namespace tap

@@ -10,7 +10,7 @@
 namespace tap {
 
 class RunRecorder {
-public:
+  public:
     // Taken by the dispatcher as a key-down or key-up arrives: where it came from. Inputs that are not
     // stated come from the keyboard.
     InputSource takeSource() { return std::exchange(pending_, InputSource::keyboard()); }
@@ -29,7 +29,7 @@ public:
     // A run that did not reach its end is not kept.
     void discard();
 
-private:
+  private:
     friend class InputFrom;
     static int slot(PressKind b) { return b == PressKind::A ? 1 : 0; }
     InputSource pending_;
@@ -41,13 +41,13 @@ private:
 // States where the inputs dispatched while it lives come from: a caller other than the keyboard makes one
 // before it dispatches. The keyboard again afterwards, also when nothing was dispatched.
 class InputFrom {
-public:
+  public:
     InputFrom(RunRecorder& r, InputSource source) : r_(r) { r_.pending_ = source; }
     ~InputFrom() { r_.pending_ = InputSource::keyboard(); }
     InputFrom(const InputFrom&) = delete;
     InputFrom& operator=(const InputFrom&) = delete;
 
-private:
+  private:
     RunRecorder& r_;
 };
 

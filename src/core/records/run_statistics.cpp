@@ -8,7 +8,9 @@
 namespace tap {
 
 namespace {
-double mean(const std::vector<double>& v) { return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size()); }
+double mean(const std::vector<double>& v) {
+    return std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
+}
 
 // Population standard deviation of v[from, from + count).
 double deviation(const std::vector<double>& v, std::size_t from, std::size_t count) {

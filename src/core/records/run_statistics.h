@@ -39,7 +39,9 @@ struct RunStatistics {
 RunStatistics statisticsOf(const RecordedRun& run);
 // The figures the history lists, from the run and its statistics.
 RunSummary summaryOf(const RecordedRun& run, const RunStatistics& stats);
-inline RunSummary summaryOf(const RecordedRun& run) { return summaryOf(run, statisticsOf(run)); }
+inline RunSummary summaryOf(const RecordedRun& run) {
+    return summaryOf(run, statisticsOf(run));
+}
 
 // Presses of `button` in each second of the run, by the run's own second rule.
 std::array<int, RunStatistics::kSeconds> perSecond(const RecordedRun& run, PressKind button);

@@ -14,7 +14,8 @@ namespace {
 bool reported(const StoreStatus& s, const RunStore& store) {
     if (!s.note.empty()) std::fprintf(stderr, "tapriko: %s\n", s.note.c_str());
     if (s.ok()) return true;
-    std::fprintf(stderr, "tapriko: cannot read the runs in %s: %s\n", store.location().c_str(), s.error.c_str());
+    std::fprintf(stderr, "tapriko: cannot read the runs in %s: %s\n", store.location().c_str(),
+                 s.error.c_str());
     return false;
 }
 }  // namespace
@@ -40,12 +41,14 @@ int exportLastRun(RunStore& store, const QString& file) {
     const std::string path = file.toStdString();
     if (!file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) &&
         !file.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
-        std::fprintf(stderr, "tapriko: --export-last needs a file ending in .csv or .json, not %s\n", path.c_str());
+        std::fprintf(stderr, "tapriko: --export-last needs a file ending in .csv or .json, not %s\n",
+                     path.c_str());
         return 1;
     }
     std::vector<RunSummary> runs;
     if (!reported(store.summaries(runs), store)) return 1;
-    const auto last = std::find_if(runs.rbegin(), runs.rend(), [](const RunSummary& r) { return !r.imported; });
+    const auto last =
+        std::find_if(runs.rbegin(), runs.rend(), [](const RunSummary& r) { return !r.imported; });
     if (last == runs.rend()) {
         std::fprintf(stderr, "tapriko: no run is stored in %s\n", store.location().c_str());
         return 1;

@@ -29,9 +29,12 @@ QString defaultRecordsPath() {
 }
 
 SqlRunStore::SqlRunStore(QString path)
-    : path_(std::move(path)), connection_(QStringLiteral("tapriko-runs-%1").arg(reinterpret_cast<quintptr>(this))) {}
+    : path_(std::move(path)),
+      connection_(QStringLiteral("tapriko-runs-%1").arg(reinterpret_cast<quintptr>(this))) {}
 
-SqlRunStore::~SqlRunStore() { close(); }
+SqlRunStore::~SqlRunStore() {
+    close();
+}
 
 void SqlRunStore::close() {
     if (!QSqlDatabase::contains(connection_)) return;
@@ -44,8 +47,9 @@ QString SqlRunStore::open(bool& damaged) {
     if (open_) return {};
     if (path_ != QLatin1String(kMemory) && !QDir().mkpath(QFileInfo(path_).absolutePath()))
         return QStringLiteral("フォルダ %1 を作れません。").arg(QFileInfo(path_).absolutePath());
-    QSqlDatabase db = QSqlDatabase::contains(connection_) ? QSqlDatabase::database(connection_, false)
-                                                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    QSqlDatabase db = QSqlDatabase::contains(connection_)
+                          ? QSqlDatabase::database(connection_, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid()) return QStringLiteral("Qt の SQLite ドライバがありません。");
     db.setDatabaseName(path_);
     // Another device on another settings file may write at the same moment; it is waited for, briefly.
@@ -56,8 +60,8 @@ QString SqlRunStore::open(bool& damaged) {
     // the journal without rewriting the database, and a reader never waits for a writer; NORMAL: a crash of
     // the program loses nothing committed.
     QString error = schema::check(db, &damaged);
-    if (error.isEmpty() &&
-        (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))))
+    if (error.isEmpty() && (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+                            !q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))))
         error = failure(q, &damaged);
     if (error.isEmpty()) error = schema::migrate(db, &damaged);
     if (!error.isEmpty()) {
@@ -74,8 +78,10 @@ QString SqlRunStore::setAside(QString& movedTo) {
     if (path_ == QLatin1String(kMemory)) return QStringLiteral("記録のデータベースが壊れています。");
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     movedTo = path_ + QStringLiteral(".damaged-") + stamp;
-    for (int n = 2; QFile::exists(movedTo); ++n) movedTo = path_ + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
-    if (!QFile::rename(path_, movedTo)) return QStringLiteral("壊れた記録のデータベースを %1 に移せません。").arg(movedTo);
+    for (int n = 2; QFile::exists(movedTo); ++n)
+        movedTo = path_ + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    if (!QFile::rename(path_, movedTo))
+        return QStringLiteral("壊れた記録のデータベースを %1 に移せません。").arg(movedTo);
     // The journal belongs to the damaged file; the shared-memory index is rebuilt by SQLite.
     QFile::rename(path_ + QStringLiteral("-wal"), movedTo + QStringLiteral("-wal"));
     QFile::remove(path_ + QStringLiteral("-shm"));
@@ -99,9 +105,10 @@ StoreStatus SqlRunStore::run(const std::function<QString(QSqlDatabase&, bool&)>&
             status.error = e.toStdString();
             return status;
         }
-        status.note = QStringLiteral("記録のデータベースが壊れていたので %1 に移し、新しいデータベースで始めました。")
-                          .arg(movedTo)
-                          .toStdString();
+        status.note =
+            QStringLiteral("記録のデータベースが壊れていたので %1 に移し、新しいデータベースで始めました。")
+                .arg(movedTo)
+                .toStdString();
         status.error.clear();
     }
     return status;
@@ -115,18 +122,19 @@ StoreStatus SqlRunStore::add(const RecordedRun& run, const RunSummary& summary, 
             return error;
         };
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO runs (started_at, total, count_a, count_b, fastest_second, unstable_rate, "
-                                 "sources, turbo, imported) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        const QVariant values[] = {QString::fromStdString(run.startedAt.iso()),
-                                   summary.total,
-                                   summary.countA,
-                                   summary.countB,
-                                   summary.fastestSecond,
-                                   summary.unstableRate ? QVariant(*summary.unstableRate)
-                                                        : QVariant(QMetaType::fromType<double>()),
-                                   static_cast<qlonglong>(summary.sources),
-                                   summary.turbo ? 1 : 0,
-                                   run.imported ? 1 : 0};
+        q.prepare(QStringLiteral(
+            "INSERT INTO runs (started_at, total, count_a, count_b, fastest_second, unstable_rate, "
+            "sources, turbo, imported) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        const QVariant values[] = {
+            QString::fromStdString(run.startedAt.iso()),
+            summary.total,
+            summary.countA,
+            summary.countB,
+            summary.fastestSecond,
+            summary.unstableRate ? QVariant(*summary.unstableRate) : QVariant(QMetaType::fromType<double>()),
+            static_cast<qlonglong>(summary.sources),
+            summary.turbo ? 1 : 0,
+            run.imported ? 1 : 0};
         for (int i = 0; i < 9; ++i) q.bindValue(i, values[i]);
         if (!q.exec()) return abandon(failure(q, &damaged));
         const qint64 runId = q.lastInsertId().toLongLong();
@@ -152,14 +160,16 @@ StoreStatus SqlRunStore::summaries(std::vector<RunSummary>& out) {
     return run([&](QSqlDatabase& db, bool& damaged) -> QString {
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("SELECT id, started_at, total, count_a, count_b, fastest_second, unstable_rate, "
-                                   "sources, turbo, imported FROM runs ORDER BY id")))
+        if (!q.exec(QStringLiteral(
+                "SELECT id, started_at, total, count_a, count_b, fastest_second, unstable_rate, "
+                "sources, turbo, imported FROM runs ORDER BY id")))
             return failure(q, &damaged);
         out.clear();
         while (q.next()) {
             RunSummary s;
             s.id = q.value(0).toLongLong();
-            s.startedAt = CalendarTime::parseIso(q.value(1).toString().toStdString()).value_or(CalendarTime{});
+            s.startedAt =
+                CalendarTime::parseIso(q.value(1).toString().toStdString()).value_or(CalendarTime{});
             s.total = q.value(2).toInt();
             s.countA = q.value(3).toInt();
             s.countB = q.value(4).toInt();

@@ -10,7 +10,7 @@
 namespace tap::qt {
 
 class SqlRunStore : public RunStore {
-public:
+  public:
     // ":memory:" keeps the runs only as long as the store lives.
     explicit SqlRunStore(QString path);
     ~SqlRunStore() override;
@@ -23,7 +23,7 @@ public:
     StoreStatus load(std::int64_t id, RecordedRun& out) override;
     StoreStatus remove(std::int64_t id) override;
 
-private:
+  private:
     // Opens the database when it is not open, then runs `op` (empty result: success). A damaged file
     // found on the way is moved aside and `op` runs once more on a new one.
     StoreStatus run(const std::function<QString(QSqlDatabase&, bool& damaged)>& op);

@@ -46,12 +46,14 @@ void HistoryChart::paintEvent(QPaintEvent*) {
     p.drawText(QRectF(kLeft, 2, plot.width(), 14), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("最近 %1 回の合計").arg(slots_));
     p.setPen(kBest);
-    p.drawText(QRectF(kLeft, 2, plot.width(), 14), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("— 最高記録"));
+    p.drawText(QRectF(kLeft, 2, plot.width(), 14), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("— 最高記録"));
     if (points_.empty()) return;
     const qreal slot = plot.width() / static_cast<qreal>(slots_);
     for (std::size_t i = 0; i < points_.size(); ++i) {
         const qreal x = plot.left() + slot * static_cast<qreal>(i);
-        const QRectF bar(x + slot * 0.15, yOf(points_[i].total), slot * 0.7, plot.bottom() - yOf(points_[i].total));
+        const QRectF bar(x + slot * 0.15, yOf(points_[i].total), slot * 0.7,
+                         plot.bottom() - yOf(points_[i].total));
         p.fillRect(bar, i + 1 == points_.size() ? kLatestBar : kBar);
     }
     // The best so far as steps along the runs.
@@ -59,8 +61,10 @@ void HistoryChart::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < points_.size(); ++i) {
         const qreal x = plot.left() + slot * static_cast<qreal>(i);
         const qreal y = yOf(points_[i].bestSoFar);
-        if (i == 0) best.moveTo(x, y);
-        else best.lineTo(x, y);
+        if (i == 0)
+            best.moveTo(x, y);
+        else
+            best.lineTo(x, y);
         best.lineTo(x + slot, y);
     }
     p.setRenderHint(QPainter::Antialiasing);

@@ -9,14 +9,14 @@
 namespace tap::ui {
 
 class HistoryChart : public QWidget {
-public:
+  public:
     HistoryChart(std::size_t runs, QWidget* parent);
     void setPoints(std::vector<ChartPoint> points, int top);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     std::size_t slots_;
     std::vector<ChartPoint> points_;
     int top_ = 20;

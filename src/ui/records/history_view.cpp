@@ -1,13 +1,13 @@
 #include "ui/records/history_view.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/analyzer/text_lines.h"
 #include "ui/guarded.h"
@@ -35,8 +35,10 @@ bool movesInTable(int key) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
         case Qt::Key_Home:
-        case Qt::Key_End: return true;
-        default: return false;
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
     }
 }
 }  // namespace
@@ -61,16 +63,18 @@ HistoryView::HistoryView(Device& device, QWidget* owner) : QWidget(owner, Qt::To
 
     chart_ = new HistoryChart(HistoryWindow::kChartRuns, this);
     chart_->setObjectName(QStringLiteral("chart"));
-    runsModel_ = new TextTableModel({[this] { return model_.rowCount(); }, HistoryWindow::kColumns,
-                                     [this](int r, int c) { return model_.cell(r, static_cast<HistoryWindow::Column>(c)); },
-                                     [](int c) { return HistoryWindow::columnTitle(static_cast<HistoryWindow::Column>(c)); },
-                                     [](int c) { return c != HistoryWindow::Date && c != HistoryWindow::Sources; }},
-                                    this);
-    daysModel_ = new TextTableModel({[this] { return model_.dayCount(); }, HistoryWindow::kDayColumns,
-                                     [this](int r, int c) { return model_.dayCell(r, static_cast<HistoryWindow::DayColumn>(c)); },
-                                     [](int c) { return HistoryWindow::dayColumnTitle(static_cast<HistoryWindow::DayColumn>(c)); },
-                                     [](int c) { return c != HistoryWindow::Day; }},
-                                    this);
+    runsModel_ = new TextTableModel(
+        {[this] { return model_.rowCount(); }, HistoryWindow::kColumns,
+         [this](int r, int c) { return model_.cell(r, static_cast<HistoryWindow::Column>(c)); },
+         [](int c) { return HistoryWindow::columnTitle(static_cast<HistoryWindow::Column>(c)); },
+         [](int c) { return c != HistoryWindow::Date && c != HistoryWindow::Sources; }},
+        this);
+    daysModel_ = new TextTableModel(
+        {[this] { return model_.dayCount(); }, HistoryWindow::kDayColumns,
+         [this](int r, int c) { return model_.dayCell(r, static_cast<HistoryWindow::DayColumn>(c)); },
+         [](int c) { return HistoryWindow::dayColumnTitle(static_cast<HistoryWindow::DayColumn>(c)); },
+         [](int c) { return c != HistoryWindow::Day; }},
+        this);
     runs_ = table(runsModel_, {168, 48, 44, 44, 70, 70, 150});
     runs_->setObjectName(QStringLiteral("runs"));
     days_ = table(daysModel_, {92, 48, 44});
@@ -78,9 +82,13 @@ HistoryView::HistoryView(Device& device, QWidget* owner) : QWidget(owner, Qt::To
     days_->setSelectionMode(QAbstractItemView::NoSelection);
     days_->setFocusPolicy(Qt::NoFocus);
     days_->setFixedWidth(200);
-    connect(runs_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& now) {
-        if (!syncing_) guarded(this, [&] { model_.select(now.isValid() ? std::optional<int>(now.row()) : std::nullopt); });
-    });
+    connect(runs_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now) {
+                if (!syncing_)
+                    guarded(this, [&] {
+                        model_.select(now.isValid() ? std::optional<int>(now.row()) : std::nullopt);
+                    });
+            });
     runs_->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
@@ -139,7 +147,9 @@ QPushButton* HistoryView::addButton(const char* caption, const char* name, void 
     return b;
 }
 
-QPushButton* HistoryView::button(const QString& objectName) const { return findChild<QPushButton*>(objectName); }
+QPushButton* HistoryView::button(const QString& objectName) const {
+    return findChild<QPushButton*>(objectName);
+}
 
 void HistoryView::sync(Part part) {
     switch (part) {
@@ -150,7 +160,8 @@ void HistoryView::sync(Part part) {
             }
             if (!placed_) {
                 // The first time by the device; afterwards wherever the user left it.
-                const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+                const QScreen* screen =
+                    parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
                 // Before the first show the frame is not known yet: room is left for a title bar and borders.
                 if (screen && parentWidget())
                     move(besideDevice(parentWidget()->frameGeometry(), size() + QSize(12, 40),
@@ -162,9 +173,15 @@ void HistoryView::sync(Part part) {
             activateWindow();
             runs_->setFocus();
             break;
-        case Part::Runs: syncRuns(); break;
-        case Part::Selection: syncSelection(); break;
-        case Part::Actions: syncActions(); break;
+        case Part::Runs:
+            syncRuns();
+            break;
+        case Part::Selection:
+            syncSelection();
+            break;
+        case Part::Actions:
+            syncActions();
+            break;
     }
 }
 
@@ -182,7 +199,8 @@ void HistoryView::syncSelection() {
     const auto row = model_.selectedRow();
     if (row) {
         const QModelIndex index = runsModel_->index(*row, 0);
-        runs_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        runs_->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         runs_->scrollTo(index);
     } else {
         runs_->selectionModel()->clear();

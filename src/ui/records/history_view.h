@@ -16,7 +16,7 @@
 namespace tap::ui {
 
 class HistoryView : public QWidget {
-public:
+  public:
     HistoryView(Device& device, QWidget* owner);
 
     // Keys typed into this window, handed to the device: (event, pressed).
@@ -27,13 +27,13 @@ public:
     QTableView* daysTable() const { return days_; }
     QPushButton* button(const QString& objectName) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     void sync(HistoryWindow::Part part);
     void syncRuns();
     void syncSelection();

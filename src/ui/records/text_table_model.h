@@ -8,7 +8,7 @@
 namespace tap::ui {
 
 class TextTableModel : public QAbstractTableModel {
-public:
+  public:
     struct Source {
         std::function<int()> rows;
         int columns = 0;
@@ -18,10 +18,15 @@ public:
         std::function<bool(int column)> numeric;
     };
 
-    TextTableModel(Source source, QObject* parent) : QAbstractTableModel(parent), source_(std::move(source)) {}
+    TextTableModel(Source source, QObject* parent)
+        : QAbstractTableModel(parent), source_(std::move(source)) {}
 
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : source_.rows(); }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : source_.columns; }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : source_.rows();
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : source_.columns;
+    }
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     // The core's rows changed: everything is asked for again.
@@ -30,7 +35,7 @@ public:
         endResetModel();
     }
 
-private:
+  private:
     Source source_;
 };
 
