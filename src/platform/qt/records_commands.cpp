@@ -1,5 +1,6 @@
 #include "platform/qt/records_commands.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
@@ -10,6 +11,12 @@
 namespace tap::qt {
 
 namespace {
+// A question about runs makes no database where there is none.
+bool nothingStored(const RunStore& store) {
+    const QString path = QString::fromStdString(store.location());
+    return path != QLatin1String(":memory:") && !QFileInfo::exists(path);
+}
+
 // The store's note on stderr; false, with the failure there, when it failed.
 bool reported(const StoreStatus& s, const RunStore& store) {
     if (!s.note.empty()) std::fprintf(stderr, "tapriko: %s\n", s.note.c_str());
@@ -28,7 +35,7 @@ bool asksForRecords(const std::vector<std::string>& args) {
 
 int printHistory(RunStore& store) {
     std::vector<RunSummary> runs;
-    if (!reported(store.summaries(runs), store)) return 1;
+    if (!nothingStored(store) && !reported(store.summaries(runs), store)) return 1;
     if (runs.empty()) {
         std::printf("No runs are stored in %s.\n", store.location().c_str());
         return 0;
@@ -46,7 +53,7 @@ int exportLastRun(RunStore& store, const QString& file) {
         return 1;
     }
     std::vector<RunSummary> runs;
-    if (!reported(store.summaries(runs), store)) return 1;
+    if (!nothingStored(store) && !reported(store.summaries(runs), store)) return 1;
     const auto last =
         std::find_if(runs.rbegin(), runs.rend(), [](const RunSummary& r) { return !r.imported; });
     if (last == runs.rend()) {

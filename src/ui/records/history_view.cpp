@@ -11,6 +11,7 @@
 
 #include "ui/analyzer/text_lines.h"
 #include "ui/guarded.h"
+#include "ui/instrument_palette.h"
 
 namespace tap::ui {
 
@@ -47,19 +48,13 @@ HistoryView::HistoryView(Device& device, QWidget* owner) : QWidget(owner, Qt::To
     setWindowTitle(QString::fromUtf8(HistoryWindow::kCaption));
     setObjectName(QStringLiteral("history"));
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    // The analyzer's dark instrument panel.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(38, 43, 49));
-    pal.setColor(QPalette::WindowText, QColor(215, 221, 228));
-    pal.setColor(QPalette::Base, QColor(5, 13, 6));
-    pal.setColor(QPalette::AlternateBase, QColor(10, 24, 12));
+    // The analyzer's instrument panel, with rows that take turns and a chosen row in a deeper green.
+    QPalette pal = instrumentPalette(*this);
     pal.setColor(QPalette::Text, QColor(0, 230, 0));
+    pal.setColor(QPalette::AlternateBase, QColor(10, 24, 12));
     pal.setColor(QPalette::Highlight, QColor(0, 110, 40));
     pal.setColor(QPalette::HighlightedText, QColor(235, 255, 235));
-    pal.setColor(QPalette::Button, QColor(70, 78, 88));
-    pal.setColor(QPalette::ButtonText, QColor(235, 239, 243));
     setPalette(pal);
-    setAutoFillBackground(true);
 
     chart_ = new HistoryChart(HistoryWindow::kChartRuns, this);
     chart_->setObjectName(QStringLiteral("chart"));
