@@ -255,6 +255,22 @@ TEST(History, ExportsAChosenRunAndImportsOnlyWhatChecksOut) {
     EXPECT_EQ(sc.history().chart().size(), 1u);  // someone else's run is not on the chart
 }
 
+TEST(History, AStoreThatCannotBeReadOpensAnEmptyWindowThatSaysWhy) {
+    HistoryScene sc(false);
+    sc.sim.runs.failure = "unable to open database file";
+    sc.history().open();
+    sc.history().open();
+    EXPECT_TRUE(sc.history().visible());
+    EXPECT_EQ(sc.history().rowCount(), 0);
+    EXPECT_EQ(sc.history().statusText(), "記録を読めません: unable to open database file");
+    EXPECT_EQ(messagesWith(sc.sim, "unable to open database file"), 1);
+    sc.sim.runs.failure.clear();
+    sc.run({3});
+    sc.history().open();
+    EXPECT_EQ(sc.history().rowCount(), 1);
+    EXPECT_EQ(sc.history().statusText(), "記録 1 件 ・ sim:runs");
+}
+
 TEST(History, DeletesOnlyAfterConfirmationAndNotWhileARunMeasures) {
     HistoryScene sc(false);
     sc.run({2});
