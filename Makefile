@@ -24,6 +24,7 @@ bench: build
 	$(BUILD)/bench/measure_loop
 	$(BUILD)/bench/explosion_frames
 	$(BUILD)/bench/pad_edges
+	$(BUILD)/bench/records_store $(BUILD)
 
 # A Debian package of the program in $(BUILD)/, from a release build.
 package: build

@@ -18,6 +18,8 @@
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_window_ops.h"
 #include "platform/qt/settings_stores.h"
+#include "platform/qt/sql_run_store.h"
+#include "platform/qt/user_files.h"
 
 namespace tap::bench {
 
@@ -68,11 +70,11 @@ inline double percentile(std::vector<double> v, double p) {
     return v[std::min(i, v.size() - 1)];
 }
 
-// The real timers, window operations and canvas and an in-memory settings store, around the given clock,
-// pump and pads.
+// The real timers, window operations and canvas and in-memory settings and run stores, around the given
+// clock, pump and pads.
 struct BenchPlatform {
     BenchPlatform(qt::QtClock& clock, EventPump& pump, GamePads& pads)
-        : platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas} {}
+        : platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas, runs, files} {}
     qt::QtTimerFactory timers;
     AnsweringDialogs dialogs;
     qt::QtWindowOps window;
@@ -80,6 +82,8 @@ struct BenchPlatform {
     Silent sound;
     FixedRandom random;
     qt::QtCanvas canvas{1.0};
+    qt::SqlRunStore runs{QStringLiteral(":memory:")};
+    qt::QtUserFiles files;
     Platform platform;
 };
 

@@ -18,9 +18,12 @@
 #include "platform/qt/qt_event_pump.h"
 #include "platform/qt/qt_timers.h"
 #include "platform/qt/qt_window_ops.h"
+#include "platform/qt/records_commands.h"
 #include "platform/qt/settings_stores.h"
 #include "platform/qt/shutdown_signals.h"
 #include "platform/qt/single_instance.h"
+#include "platform/qt/sql_run_store.h"
+#include "platform/qt/user_files.h"
 #include "platform/qt/x11_auto_repeat.h"
 #include "platform/sdl/sdl_pads.h"
 #include "platform/sdl/sdl_sound.h"
@@ -30,6 +33,7 @@
 #include "ui/face_render.h"
 #include "ui/game_windows.h"
 #include "ui/key_setup_window.h"
+#include "ui/records/history_view.h"
 
 namespace {
 
@@ -50,6 +54,9 @@ private:
 
 struct Options {
     QString settingsFile;
+    QString recordsFile;
+    QString exportLast;
+    bool history = false;
     QString renderFile;
     int skin = 0;
     bool compact = false;
@@ -70,10 +77,16 @@ Options parseOptions(const QCoreApplication& app) {
                                   QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption compact(QStringLiteral("compact"), QStringLiteral("The 50 % view for --render-face."));
     const QCommandLineOption back(QStringLiteral("back"), QStringLiteral("The back face for --render-face."));
-    parser.addOptions({settings, render, skin, compact, back});
+    const QCommandLineOption records(QStringLiteral("records"),
+                                     QStringLiteral("Keep the stored runs in the database FILE."), QStringLiteral("FILE"));
+    const QCommandLineOption exportLast(
+        QStringLiteral("export-last"),
+        QStringLiteral("Write the last run played to FILE.csv or FILE.json and exit."), QStringLiteral("FILE"));
+    const QCommandLineOption history(QStringLiteral("history"), QStringLiteral("Print the stored runs and exit."));
+    parser.addOptions({settings, records, exportLast, history, render, skin, compact, back});
     parser.process(app);
-    return {parser.value(settings), parser.value(render), parser.value(skin).toInt(), parser.isSet(compact),
-            parser.isSet(back)};
+    return {parser.value(settings), parser.value(records), parser.value(exportLast), parser.isSet(history),
+            parser.value(render), parser.value(skin).toInt(), parser.isSet(compact), parser.isSet(back)};
 }
 
 // A face picture for the README and for checking the pictures, from a device that never touches the
@@ -89,7 +102,9 @@ int renderFaceToFile(const Options& o) {
     StdRandom random;
     NoGamePads pads;
     qt::QtCanvas canvas(1.0);
-    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas};
+    qt::SqlRunStore runs(QStringLiteral(":memory:"));
+    qt::QtUserFiles files;
+    Platform platform{clock, timers, pump, dialogs, window, store, pads, sound, random, canvas, runs, files};
     store.write("PANEL", "SKIN", std::to_string(o.skin));
     store.write("PANEL", "SIZE", o.compact ? "1" : "0");
     store.write("PANEL", "SIDE", o.back ? "1" : "0");
@@ -108,6 +123,14 @@ int renderFaceToFile(const Options& o) {
     return 0;
 }
 
+QString recordsPath(const Options& o) { return o.recordsFile.isEmpty() ? qt::defaultRecordsPath() : o.recordsFile; }
+
+// --history and --export-last: answered from the store, without a window.
+int answerRecordsCommand(const Options& o) {
+    qt::SqlRunStore runs(recordsPath(o));
+    return o.history ? qt::printHistory(runs) : qt::exportLastRun(runs, o.exportLast);
+}
+
 void nameTheProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("Tapriko++"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAPRIKO_VERSION));
@@ -120,6 +143,11 @@ int main(int argc, char** argv) {
         QCoreApplication textOnly(argc, argv);
         nameTheProgram();
         parseOptions(textOnly);  // prints the text and ends the program
+    }
+    if (qt::asksForRecords({argv, argv + argc})) {
+        QCoreApplication textOnly(argc, argv);
+        nameTheProgram();
+        return answerRecordsCommand(parseOptions(textOnly));
     }
     qt::preferX11InWaylandSessions(argc, argv);
     // The face repaints a few small digits at a time. Through X shared memory each of those costs a
@@ -145,7 +173,9 @@ int main(int argc, char** argv) {
     sdl::SdlSound sound;
     StdRandom random;
     qt::QtCanvas canvas(app.devicePixelRatio());
-    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random, canvas};
+    qt::SqlRunStore runs(recordsPath(options));
+    qt::QtUserFiles files;
+    Platform platform{clock, timers, pump, dialogs, window, *store, pads, sound, random, canvas, runs, files};
 
     Device device(platform);
     const ui::PictureBook book(app.devicePixelRatio());
@@ -157,6 +187,8 @@ int main(int argc, char** argv) {
     window.openMenu = [&view](Point p) { view.openPopupMenu(p); };
     ui::AnalyzerView analyzer(device, book, canvas, &view);
     analyzer.forwardKey = [&view](const QKeyEvent& e, bool pressed) { view.handleKey(e, pressed); };
+    ui::HistoryView history(device, &view);
+    history.forwardKey = analyzer.forwardKey;
     dialogs.setOwner(&view);
     dialogs.showAlarmNotice = [&view](AlarmNotice& notice) { ui::AlarmNoticeDialog(notice, &view).exec(); };
     // The key setup window is made at its first opening and kept: later openings show the same one.

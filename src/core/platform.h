@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar_time.h"
 #include "core/canvas.h"
 #include "core/geometry.h"
 #include "core/millis.h"
+#include "core/records/recorded_run.h"
 
 namespace tap {
 
@@ -28,6 +30,8 @@ public:
     virtual TimeOfDay timeOfDay() = 0;
     // The time of day in the platform's own format, for texts shown to the user.
     virtual std::string timeOfDayText() = 0;
+    // The local date and time, for dating runs.
+    virtual CalendarTime localTime() = 0;
 };
 
 class Timer {
@@ -81,6 +85,11 @@ public:
     virtual void alarmNotice(AlarmNotice& notice) = 0;
     // The modal file-open dialog: the chosen file, or nothing when the user cancels.
     virtual std::optional<std::string> openFile(const std::vector<FileFilter>& /*filters*/) {
+        return std::nullopt;
+    }
+    // The modal file-save dialog, offering `suggestedName`: the chosen file, or nothing when the user cancels.
+    virtual std::optional<std::string> saveFile(const std::string& /*suggestedName*/,
+                                                const std::vector<FileFilter>& /*filters*/) {
         return std::nullopt;
     }
     // Decodes a picture file within size and memory limits; null when it is not a readable picture.
@@ -170,6 +179,40 @@ public:
     virtual double next() = 0;
 };
 
+// Files the user names: read whole up to a bound, and written whole or not at all.
+struct FileText {
+    std::optional<std::string> text;
+    std::string error;  // why the file could not be read, for the user
+};
+
+class UserFiles {
+public:
+    virtual ~UserFiles() = default;
+    virtual FileText read(const std::string& path, std::size_t maxBytes) = 0;
+    // Empty when the file was written; otherwise why not, for the user.
+    virtual std::string write(const std::string& path, const std::string& text) = 0;
+};
+
+struct StoreStatus {
+    std::string error;  // empty when the operation succeeded
+    std::string note;   // what the user should hear even so, e.g. that a damaged file was set aside
+    bool ok() const { return error.empty(); }
+};
+
+// The stored runs. Each operation opens the store when it is not open yet.
+class RunStore {
+public:
+    virtual ~RunStore() = default;
+    // Where the runs are kept, for the user.
+    virtual std::string location() const = 0;
+    // A finished run with its summary, in one step: all of it or nothing. `id` becomes the run's id.
+    virtual StoreStatus add(const RecordedRun& run, const RunSummary& summary, std::int64_t& id) = 0;
+    // The summaries of every stored run, the oldest first.
+    virtual StoreStatus summaries(std::vector<RunSummary>& out) = 0;
+    virtual StoreStatus load(std::int64_t id, RecordedRun& out) = 0;
+    virtual StoreStatus remove(std::int64_t id) = 0;
+};
+
 struct Platform {
     Clock& clock;
     TimerFactory& timers;
@@ -181,6 +224,8 @@ struct Platform {
     Sound& sound;
     RandomSource& random;
     Canvas& canvas;
+    RunStore& runs;
+    UserFiles& files;
 };
 
 }  // namespace tap

@@ -211,7 +211,7 @@ TEST(PopupMenu, ItemsOrderVisibilityAndChecksAfterStart) {
     for (const auto& it : sc.dev.menu.items())
         if (it.visible) shown.push_back(it.isSeparator() ? "-" : it.caption);
     EXPECT_EQ(shown, (std::vector<std::string>{"パネルサイズ", "パネルスキン", "時計表示", "アラーム", "-", "表 ⇔ 裏", "-",
-                                               "Shooting Analyzer...", "-", "キー設定...", "-", "終了"}));
+                                               "Shooting Analyzer...", "記録...", "-", "キー設定...", "-", "終了"}));
     const auto& menu = sc.dev.menu;
     std::vector<std::string> view;
     for (const auto& it : menu.item("VIEW").children)

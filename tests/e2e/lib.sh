@@ -1,5 +1,7 @@
 # Helpers for end-to-end tests of the real program on a private Xvfb display.
 WORK=$(mktemp -d)
+# The program keeps its runs in the user's data directory: tests keep theirs in their own.
+export XDG_DATA_HOME="$WORK/data"
 # Screenshots go to the build directory (ctest sets ARTIFACTS), never into the source tree.
 ARTIFACTS=${ARTIFACTS:-${TMPDIR:-/tmp}/tapriko-e2e-artifacts}
 mkdir -p "$ARTIFACTS"

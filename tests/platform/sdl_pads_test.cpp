@@ -21,6 +21,7 @@ struct StepClock : Clock {
     Millis tickNow() override { return now; }
     TimeOfDay timeOfDay() override { return {}; }
     std::string timeOfDayText() override { return {}; }
+    CalendarTime localTime() override { return {}; }
 };
 
 struct SdlPadsTest : ::testing::Test {
@@ -77,7 +78,7 @@ TEST_F(SdlPadsTest, NumbersStayWhilePluggedAndANewPadTakesTheLowestFree) {
 TEST(SdlPadsOnTheDevice, TwoTapsBetweenTwoPollsBothCount) {
     sim::SimPlatform sim;
     sdl::SdlPads pads(sim);
-    Platform platform{sim, sim, sim, sim, sim, sim, pads, sim, sim, sim.canvas};
+    Platform platform{sim, sim, sim, sim, sim, sim, pads, sim, sim, sim.canvas, sim.runs, sim.files};
     VirtualPad pad("Pad A");
     Device device(platform);
     ASSERT_TRUE(device.lifecycle.Form_Load());

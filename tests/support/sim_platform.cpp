@@ -27,7 +27,7 @@ struct SimPlatform::SimTimer : Timer {
 };
 
 SimPlatform::SimPlatform(Canvas* drawing)
-    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, drawing ? *drawing : canvas} {}
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this, *this, drawing ? *drawing : canvas, runs, files} {}
 
 SimPlatform::~SimPlatform() = default;
 
@@ -53,6 +53,15 @@ std::string SimPlatform::timeOfDayText() {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%d:%02d:%02d", t.hour, t.minute, t.second);
     return buf;
+}
+
+CalendarTime SimPlatform::localTime() {
+    const auto t = timeOfDay();
+    CalendarTime c = date;
+    c.hour = t.hour;
+    c.minute = t.minute;
+    c.second = t.second;
+    return c;
 }
 
 std::unique_ptr<Timer> SimPlatform::createTimer(std::function<void()> onTick) {
@@ -150,6 +159,12 @@ std::optional<std::string> SimPlatform::openFile(const std::vector<FileFilter>& 
     auto choice = std::move(fileChoices.front());
     fileChoices.pop_front();
     return choice;
+}
+
+std::optional<std::string> SimPlatform::saveFile(const std::string& suggestedName,
+                                                  const std::vector<FileFilter>& filters) {
+    savedAs.push_back(suggestedName);
+    return openFile(filters);
 }
 
 std::shared_ptr<const UserPicture> SimPlatform::readPicture(const std::string& path) {

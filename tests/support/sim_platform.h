@@ -14,6 +14,7 @@
 
 #include "core/platform.h"
 #include "tests/support/sim_canvas.h"
+#include "tests/support/sim_records.h"
 
 namespace tap::sim {
 
@@ -70,6 +71,8 @@ public:
     TimeOfDay timeOfDayValue{12, 0, 0};
     // Time of day advancing with virtual time from `start`.
     void setTimeOfDay(TimeOfDay start);
+    // The date the local time reads, with the time of day above.
+    CalendarTime date{2024, 5, 1, 0, 0, 0, 9 * 60};
 
     // ---- dialogs ----
     std::deque<MessageAnswer> answers;  // next answers; Ok when empty
@@ -81,6 +84,7 @@ public:
     // The file dialog's next answers (a path, or nothing for Cancel); Cancel when empty.
     std::deque<std::optional<std::string>> fileChoices;
     std::vector<std::vector<FileFilter>> fileDialogs;  // the filters of every file dialog shown
+    std::vector<std::string> savedAs;                  // the names offered by every save dialog shown
     // Files that read as pictures; any other path is not a readable picture.
     std::set<std::string> pictureFiles;
     struct Picture : UserPicture {
@@ -126,11 +130,14 @@ public:
     int padUpdates = 0;
     int beeps = 0;
     SimCanvas canvas;
+    SimRunStore runs;
+    SimFiles files;
 
     // Clock
     Millis tickNow() override { return now_; }
     TimeOfDay timeOfDay() override;
     std::string timeOfDayText() override;
+    CalendarTime localTime() override;
     // TimerFactory
     std::unique_ptr<Timer> createTimer(std::function<void()> onTick) override;
     // EventPump
@@ -140,6 +147,7 @@ public:
     MessageAnswer messageBox(const std::string& text, MessageIcon icon, MessageButtons buttons) override;
     void alarmNotice(AlarmNotice& notice) override;
     std::optional<std::string> openFile(const std::vector<FileFilter>& filters) override;
+    std::optional<std::string> saveFile(const std::string& suggestedName, const std::vector<FileFilter>& filters) override;
     std::shared_ptr<const UserPicture> readPicture(const std::string& path) override;
     void keySetup(KeySetupDialog& dialog) override;
     // WindowOps

@@ -14,7 +14,7 @@ namespace tap {
 struct RealDevice {
     sim::SimPlatform sim;
     qt::QtWindowOps ops;
-    Platform platform{sim, sim, sim, sim, ops, sim, sim, sim, sim, sim.canvas};
+    Platform platform{sim, sim, sim, sim, ops, sim, sim, sim, sim, sim.canvas, sim.runs, sim.files};
     Device device{platform};
     ui::PictureBook book{1.0};
     ui::DeviceWindow view{device, book};

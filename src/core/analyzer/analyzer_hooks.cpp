@@ -1,5 +1,7 @@
 #include "core/analyzer/analyzer_hooks.h"
 
+#include <algorithm>
+
 #include "core/device/device.h"
 
 namespace tap {
@@ -31,7 +33,7 @@ void AnalyzerHooks::prepareNewRun() {
     w.setStatus(pics::StatusArmed);
     for (auto pic : {CanvasPicture::Picture1, CanvasPicture::Picture2, CanvasPicture::pb1}) d_.graphs.clear(pic);
     if (log.prevState != 0) {
-        log.keepAsPrevious();
+        if (!log.previousPinned) log.keepAsPrevious();
         for (int t = 1; t <= 10; ++t) d_.graphs.DrawSeconds(0, t);
     }
     w.ShowRangeScale();
@@ -87,6 +89,23 @@ void AnalyzerHooks::perPress(PressKind kind) {
 
 void AnalyzerHooks::statusReset() {
     if (d_.s.analyzerOn) d_.analyzerWindow.setStatus(pics::StatusStandby);
+}
+
+void AnalyzerHooks::compareWith(const std::array<int, PressLog::kSeconds>& a,
+                                const std::array<int, PressLog::kSeconds>& b) {
+    auto& log = d_.log;
+    auto& w = d_.analyzerWindow;
+    if (d_.s.measuring) return;
+    if (!d_.s.analyzerOn) open();
+    log.setPrevious(a, b);
+    log.previousPinned = true;
+    // A graph that has shown a run shows it in front of the compared one; a graph that has not shows the
+    // compared run alone. Either way the next readying treats the previous series as meaningful.
+    log.prevState = w.options.graphActive ? 2 : std::max<std::int16_t>(log.prevState, 1);
+    d_.graphs.RedrawGraph();
+    w.table.refreshPrevious(log);
+    w.changed(Part::Table);
+    d_.p.window.focusDevice();
 }
 
 void AnalyzerHooks::windowActivated() {

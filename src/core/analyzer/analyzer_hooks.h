@@ -1,6 +1,8 @@
 #pragma once
 // The points at which the device calls the press analyzer, in the order the device runs them.
 
+#include <array>
+
 #include "core/analyzer/press_log.h"
 
 namespace tap {
@@ -28,6 +30,9 @@ public:
     void statusReset();
     // The device window became active.
     void windowActivated();
+    // A stored run's presses per second of A and B become the previous run, shown at once and kept for the
+    // next run to be compared with. Between runs only; opens the analyzer when it is closed.
+    void compareWith(const std::array<int, PressLog::kSeconds>& a, const std::array<int, PressLog::kSeconds>& b);
 
 private:
     Device& d_;

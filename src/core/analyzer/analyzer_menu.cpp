@@ -49,6 +49,8 @@ Menu buildAnalyzerMenu(Device& d) {
                       for (const char* name : {"DATA_SEC", "RANGE_30", "LINE_SHOW", "VU_LR_EACH"})
                           w().PM2.choose(name);
                   }),
+        menuSeparator("HAIFUN6"),
+        menuEntry("RECORDS", "記録...", [&d] { d.history.open(); }),
     });
 }
 

@@ -31,6 +31,7 @@ void AnalyzerWindow::show() {
     if (!loaded_) Form_Load();
     visible_ = true;
     changed(Part::Window);
+    changed(Part::Score);  // the best record may have changed while the window was closed
 }
 
 void AnalyzerWindow::Form_Load() {

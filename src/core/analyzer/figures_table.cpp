@@ -32,16 +32,36 @@ void FiguresTable::UpdateSecondRow(int n, std::int16_t& shownSecond, const Press
     }
 }
 
-void FiguresTable::ResetFiguresTable(const PressLog& log) {
+void FiguresTable::fillPrevious(const PressLog& log) {
     for (int i = 0; i < 3; ++i) {
         const auto& prev = log.series(true, false, kSeriesOf[i]);
         const auto prevCol = static_cast<Column>(prev_b + i);
         for (int row = 0; row < 10; ++row) set(prevCol, row, prev[row]);
         set(prevCol, kTotalRow, PressLog::sum(prev, 10));
+    }
+}
+
+void FiguresTable::ResetFiguresTable(const PressLog& log) {
+    fillPrevious(log);
+    for (int i = 0; i < 3; ++i) {
         for (int row = 0; row < kRows; ++row) {
             cells_[latest_b + i][row].clear();
             cells_[diff_b + i][row].clear();
         }
+    }
+}
+
+void FiguresTable::refreshPrevious(const PressLog& log) {
+    fillPrevious(log);
+    int shown = 0;  // the rows are written in order, second by second
+    while (shown < 10 && !cells_[latest_ab][shown].empty()) ++shown;
+    if (shown == 0) return;
+    for (int i = 0; i < 3; ++i) {
+        const auto& latest = log.series(false, false, kSeriesOf[i]);
+        const auto& prev = log.series(true, false, kSeriesOf[i]);
+        const auto diffCol = static_cast<Column>(diff_b + i);
+        for (int row = 0; row < shown; ++row) set(diffCol, row, latest[row] - prev[row]);
+        set(diffCol, kTotalRow, PressLog::sum(latest, shown) - PressLog::sum(prev, shown));
     }
 }
 

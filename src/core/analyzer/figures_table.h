@@ -28,8 +28,12 @@ public:
     void UpdateSecondRow(int n, std::int16_t& shownSecond, const PressLog& log);
     // A readied run: the previous run's figures, the latest and the differences empty.
     void ResetFiguresTable(const PressLog& log);
+    // Other previous figures under the latest ones shown: the previous columns, and the differences of
+    // the seconds the latest run has shown so far.
+    void refreshPrevious(const PressLog& log);
 
 private:
+    void fillPrevious(const PressLog& log);
     void set(Column c, int row, int value) { cells_[c][row] = std::to_string(value); }
     std::array<std::array<std::string, kRows>, kColumns> cells_;
 };

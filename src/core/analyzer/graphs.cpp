@@ -102,6 +102,9 @@ void AnalyzerGraphs::RedrawGraph() {
         }
     } else {
         DrawSixteenLine();
+        // Before any run with the analyzer open, a stored run chosen for comparison stands alone.
+        if (log.previousPinned)
+            for (int t = 1; t <= 10; ++t) DrawSeconds(0, t);
     }
     d_.analyzerWindow.ShowRangeScale();
 }

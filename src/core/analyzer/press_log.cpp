@@ -83,6 +83,7 @@ void PressLog::closeRun() {
     };
     clamp(releaseTimeA, loggedPressesA);
     clamp(releaseTimeB, loggedPressesB + 1);
+    previousPinned = false;  // the run compared with the pinned one is over
 }
 
 void PressLog::keepAsPrevious() {
@@ -93,6 +94,23 @@ void PressLog::keepAsPrevious() {
     copy(secondCountB, prevSecondCountB);
     copy(avgCountB, prevAvgCountB);
     copy(avgCountA, prevAvgCountA);
+}
+
+void PressLog::setPrevious(const std::array<int, kSeconds>& a, const std::array<int, kSeconds>& b) {
+    for (auto* series : {&prevSecondCountA, &prevSecondCountB, &prevSecondCountAB, &prevAvgCountA, &prevAvgCountB,
+                         &prevAvgCountAB})
+        std::fill_n(series->begin(), 100, std::int16_t{0});
+    auto count = [](int v) { return static_cast<std::int16_t>(std::clamp(v, 0, static_cast<int>(kCounterLimit))); };
+    for (int s = 0; s < kSeconds; ++s) {
+        prevSecondCountA[s] = count(a[s]);
+        prevSecondCountB[s] = count(b[s]);
+        prevSecondCountAB[s] = count(a[s] + b[s]);
+    }
+    for (int s = 0; s < kSeconds; ++s) {
+        prevAvgCountA[s] = average(prevSecondCountA, s);
+        prevAvgCountB[s] = average(prevSecondCountB, s);
+        prevAvgCountAB[s] = average(prevSecondCountAB, s);
+    }
 }
 
 const PressLog::Series& PressLog::series(bool previous, bool average, Series3 which) const {

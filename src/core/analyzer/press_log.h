@@ -36,6 +36,9 @@ struct PressLog {
     std::int16_t prevState = 0;
     // The run mark: from readying to the end of the run a full redraw shows only the previous series.
     bool showPrevious = false;
+    // The previous series are a stored run chosen for comparison: readying the next run keeps them, and
+    // the end of that run lets them go.
+    bool previousPinned = false;
 
     // Second of the run for an elapsed time: 0-9, the bounds inclusive at the top (1 000 ms is still
     // second 0); 10 past the end of the run or for a negative time.
@@ -59,6 +62,8 @@ struct PressLog {
     void closeRun();
     // The latest per-second series and averages become the previous ones.
     void keepAsPrevious();
+    // A stored run's presses per second of A and B become the previous series, with their averages.
+    void setPrevious(const std::array<int, kSeconds>& a, const std::array<int, kSeconds>& b);
 
     // The per-second figures the graph and the table read.
     const Series& series(bool previous, bool average, Series3 which) const;

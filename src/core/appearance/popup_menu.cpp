@@ -47,6 +47,7 @@ Menu buildPopupMenu(Device& d) {
         menuEntry("URAMEN", "表 ⇔ 裏", [&d] { d.backFace.URAMEN_Click(); }),
         menuSeparator("HAIFUN1"),
         menuEntry("ANALIZER", "Shooting Analyzer...", [&d] { d.analyzer.open(); }),
+        menuEntry("RECORDS", "記録...", [&d] { d.history.open(); }),
         hidden(menuEntry("RESET", "リセット")),
         menuSeparator("FAIHUN5"),
         menuEntry("KEYSETUP", "キー設定...", [&d] { d.keySetup.open(); }),

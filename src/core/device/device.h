@@ -32,6 +32,9 @@
 #include "core/modes/slot_game.h"
 #include "core/modes/stopwatch.h"
 #include "core/platform.h"
+#include "core/records/history_window.h"
+#include "core/records/run_keeper.h"
+#include "core/records/run_recorder.h"
 
 namespace tap {
 
@@ -71,6 +74,9 @@ public:
     PanelPictures panels{*this};
     AnalyzerHooks analyzer{*this};
     KeySetup keySetup{*this};
+    RunRecorder recorder;
+    RunKeeper runKeeper{*this};
+    HistoryWindow history{*this};
 
     Menu menu;
 

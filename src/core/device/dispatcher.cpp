@@ -23,6 +23,7 @@ void Dispatcher::Form_KeyDown(std::int16_t keyCode, int /*shift*/) { keyDownAt(k
 
 void Dispatcher::keyDownAt(std::int16_t keyCode, Millis at) {
     inputAt_ = at;
+    source_ = d_.recorder.takeSource();
     if (d_.s.backSideShown == 1) return;
     const auto& k = d_.s.keys;
     // The first matching face button decides, so two buttons on one key act as the earlier one.
@@ -143,6 +144,7 @@ void Dispatcher::registerPress(Button b) {
     if (!s.measuring && s.shootState == 1) {
         s.measuring = true;
         d_.log.ClearSeconds();
+        d_.runKeeper.runStarts();
         countPress(b);
         d_.shooting.Mode_ShootingCount();
     } else if (s.measuring) {
@@ -162,6 +164,8 @@ void Dispatcher::countPress(Button b) {
     i16& count = isA ? s.countA : s.countB;
     if (count < 32767) ++count;
     log.countPress(kind, s.slotIndex, inputSecond(d_));
+    // The first press starts the run's clock: it lies at 0.
+    d_.recorder.press(kind, source_, s.shootState == 2 ? s.timeNow - s.timeStart : Millis{});
     int sum = 0;
     for (int i = 0; i <= 9; ++i)
         if (s.slotIndex - i >= 0) sum += slots[s.slotIndex - i];
@@ -181,11 +185,18 @@ void Dispatcher::Form_KeyUp(std::int16_t keyCode, int /*shift*/) {
     if (keyCode == k.keyCodeB) {
         if (s.modeNo == 1 && !s.alarmEditing) d_.clock.Mode_Clock();
         s.holdB = false;
-        if (logsRelease) d_.log.logRelease(PressKind::B, s.timeNow - s.timeStart, s.countB);
+        if (logsRelease) logRelease(PressKind::B, s.timeNow);
     } else if (keyCode == k.keyCodeA) {
         s.holdA = false;
-        if (logsRelease) d_.log.logRelease(PressKind::A, s.timeNow - s.timeStart, s.countA);
+        if (logsRelease) logRelease(PressKind::A, s.timeNow);
     }
+}
+
+void Dispatcher::logRelease(PressKind kind, Millis at) {
+    const auto& s = d_.s;
+    const Millis elapsed = at - s.timeStart;
+    d_.log.logRelease(kind, elapsed, kind == PressKind::A ? s.countA : s.countB);
+    d_.recorder.release(kind, elapsed);
 }
 
 }  // namespace tap

@@ -59,12 +59,12 @@ void GamePadPoll::take(int joystick, const PadReading& reading, Millis now) {
     for (const auto& edge : reading.edges) {
         if (edge.button < 0 || edge.button >= kButtons) continue;
         const int which = whichOf(joystick * 100 + edge.button);
-        if (which >= 0) pending_.push_back({which, edge.down, edge.at});
+        if (which >= 0) pending_.push_back({which, edge.down, edge.at, joystick});
     }
     // Then the state as it is now, so that what no edge told (a button held since before) still counts.
     for (int i = 0; i < kButtons; ++i) {
         const int which = whichOf(joystick * 100 + i);
-        if (which >= 0) pending_.push_back({which, (reading.buttons >> i & 1u) != 0, now});
+        if (which >= 0) pending_.push_back({which, (reading.buttons >> i & 1u) != 0, now, joystick});
     }
 }
 
@@ -72,7 +72,7 @@ void GamePadPoll::releaseAll(int joystick, Millis now) {
     // A pad pulled out with a button held would otherwise leave that button held for good.
     for (int i = 0; i < kButtons; ++i) {
         const int which = whichOf(joystick * 100 + i);
-        if (which >= 0) pending_.push_back({which, false, now});
+        if (which >= 0) pending_.push_back({which, false, now, joystick});
     }
 }
 
@@ -81,6 +81,7 @@ void GamePadPoll::apply(const Step& step) {
     // run's start: a time before it would put the press outside the ten seconds.
     const auto& s = d_.s;
     const Millis at = s.shootState == 2 && !s.timeStart.isZero() ? std::max(step.at, s.timeStart) : step.at;
+    const InputFrom from(d_.recorder, InputSource::fromPad(step.joystick));
     if (step.down) pressed(step.which, at);
     else released(step.which, at);
 }
@@ -128,10 +129,9 @@ void GamePadPoll::pressed(int which, Millis at) {
 
 void GamePadPoll::released(int which, Millis at) {
     auto& s = d_.s;
-    auto& log = d_.log;
     // Timed by the edge's own reading, as a key's release is.
-    auto logRelease = [&](PressKind kind, i16 counted) {
-        if (s.measuring && s.modeNo == 0) log.logRelease(kind, at - s.timeStart, counted);
+    auto logRelease = [&](PressKind kind) {
+        if (s.measuring && s.modeNo == 0) d_.dispatcher.logRelease(kind, at);
     };
     switch (which) {
         case Select:
@@ -147,7 +147,7 @@ void GamePadPoll::released(int which, Millis at) {
                 s.padHoldB = false;
                 if (s.holdB) {
                     s.holdB = false;
-                    logRelease(PressKind::B, s.countB);
+                    logRelease(PressKind::B);
                 }
             }
             labels_.Label14 = "UP";
@@ -157,7 +157,7 @@ void GamePadPoll::released(int which, Millis at) {
                 s.padHoldA = false;
                 if (s.holdA) {
                     s.holdA = false;
-                    logRelease(PressKind::A, s.countA);
+                    logRelease(PressKind::A);
                 }
             }
             labels_.Label15 = "UP";

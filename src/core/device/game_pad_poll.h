@@ -53,6 +53,7 @@ private:
         int which;
         bool down;
         Millis at;
+        int joystick;  // where the press comes from, for the run's record
     };
     int whichOf(int code) const;
     void take(int joystick, const PadReading& reading, Millis now);

@@ -109,6 +109,8 @@ void Lifecycle::Form_Unload(std::int16_t cancel, ShutdownBy by) {
             d_.p.dialogs.messageBox("設定を保存できませんでした。\n" + saveFailure_, MessageIcon::Critical,
                                     MessageButtons::Ok);
     }
+    // Runs not yet stored are written now; a failing store is told on standard error only.
+    d_.runKeeper.flush(true);
     s.clockLoopRunning = false;
     s.countdownState = 0;
     s.terminating = true;

@@ -48,6 +48,7 @@ std::int16_t keyOf(const KeyAssignment& k, Face f) {
 }  // namespace
 
 void OnScreenButtons::mouseDown(El e, int button) {
+    const InputFrom from(d_.recorder, InputSource::mouse());
     const auto info = infoOf(e);
     if (!info) return;
     auto showPressed = [&](bool on) {
@@ -67,6 +68,7 @@ void OnScreenButtons::mouseDown(El e, int button) {
 }
 
 void OnScreenButtons::mouseUp(El e, int button) {
+    const InputFrom from(d_.recorder, InputSource::mouse());
     const auto info = infoOf(e);
     if (!info) return;
     if (holdsWhilePressed(info->face) && button != kLeftButton) return;
@@ -76,12 +78,14 @@ void OnScreenButtons::mouseUp(El e, int button) {
 }
 
 void OnScreenButtons::click(El e) {
+    const InputFrom from(d_.recorder, InputSource::mouse());
     const auto info = infoOf(e);
     if (!info || holdsWhilePressed(info->face)) return;
     d_.dispatcher.Form_KeyDown(keyOf(d_.s.keys, info->face), 0);
 }
 
 void OnScreenButtons::doubleClick(El e) {
+    const InputFrom from(d_.recorder, InputSource::mouse());
     const auto info = infoOf(e);
     if (!info) return;
     if (holdsWhilePressed(info->face) && d_.s.lastMouseButton != kLeftButton) return;

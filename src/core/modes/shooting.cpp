@@ -91,6 +91,7 @@ void Shooting::Mode_ShootingCount() {
     }
 
     log.closeRun();
+    d_.runKeeper.runEnded();
     if (s.analyzerOn) d_.analyzer.endOfRunDisplay();
     log.showPrevious = false;
     s.slotIndex = 0;

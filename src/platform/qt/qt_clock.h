@@ -12,6 +12,7 @@ public:
     Millis tickNow() override { return Millis::fromUnits(timer_.nsecsElapsed() / 100 + Millis::kUnitsPerMs * 1000); }
     TimeOfDay timeOfDay() override;
     std::string timeOfDayText() override;
+    CalendarTime localTime() override;
 
 private:
     QElapsedTimer timer_;

@@ -1,9 +1,11 @@
 #include "platform/qt/qt_dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "core/appearance/panel_pictures.h"
@@ -44,6 +46,18 @@ QString QtDialogs::filterText(const std::vector<FileFilter>& filters) {
 std::optional<std::string> QtDialogs::openFile(const std::vector<FileFilter>& filters) {
     const QString title = QStringLiteral("ファイルを開く");
     const QString path = QFileDialog::getOpenFileName(owner_, title, lastFolder_, filterText(filters));
+    if (path.isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return path.toStdString();
+}
+
+std::optional<std::string> QtDialogs::saveFile(const std::string& suggestedName,
+                                                const std::vector<FileFilter>& filters) {
+    const QString title = QStringLiteral("名前を付けて保存");
+    const QString folder =
+        lastFolder_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : lastFolder_;
+    const QString path = QFileDialog::getSaveFileName(owner_, title, QDir(folder).filePath(QString::fromStdString(suggestedName)),
+                                                      filterText(filters));
     if (path.isEmpty()) return std::nullopt;
     lastFolder_ = QFileInfo(path).absolutePath();
     return path.toStdString();

@@ -17,6 +17,7 @@ public:
         if (showAlarmNotice) showAlarmNotice(notice);
     }
     std::optional<std::string> openFile(const std::vector<FileFilter>& filters) override;
+    std::optional<std::string> saveFile(const std::string& suggestedName, const std::vector<FileFilter>& filters) override;
     std::shared_ptr<const UserPicture> readPicture(const std::string& path) override;
 
     // "ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp)" with "*.bmp" reads as it stands; other entries get their patterns in brackets.

@@ -8,6 +8,7 @@
 
 #include "ui/analyzer/text_lines.h"
 #include "ui/guarded.h"
+#include "ui/instrument_palette.h"
 #include "ui/menu_builder.h"
 
 namespace tap::ui {
@@ -29,16 +30,7 @@ AnalyzerView::AnalyzerView(Device& device, const PictureBook& book, qt::QtCanvas
     : QWidget(owner, Qt::Tool), model_(device.analyzerWindow), book_(book) {
     setWindowTitle(QString::fromLatin1(AnalyzerWindow::kCaption));
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    // A dark instrument panel around the green screens.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(38, 43, 49));
-    pal.setColor(QPalette::WindowText, QColor(215, 221, 228));
-    pal.setColor(QPalette::Base, QColor(5, 13, 6));
-    pal.setColor(QPalette::Text, QColor(0, 255, 0));
-    pal.setColor(QPalette::Button, QColor(70, 78, 88));
-    pal.setColor(QPalette::ButtonText, QColor(235, 239, 243));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    instrumentPalette(*this);
     for (int i = 0; i < kCanvasPictureCount; ++i)
         canvas.setBackground(static_cast<CanvasPicture>(i),
                              book.pixmap({PicTable::CanvasBackground, static_cast<std::int8_t>(i)}).toImage());
