@@ -7,7 +7,7 @@
 
 #include "core/device/device.h"
 #include "core/device/held_keys.h"
-#include "ui/guarded.h"
+#include "platform/qt/entry_guard.h"
 #include "ui/picture_book.h"
 
 namespace tap::ui {
@@ -21,10 +21,10 @@ public:
     void openPopupMenu(Point screenPos);
     // A key of this window or of another window of ours that hands its keys to the device.
     void handleKey(const QKeyEvent& e, bool pressed);
-    // Runs a core handler, turning an unexpected failure into a message instead of a crash.
+    // Runs a core handler through the one guard of every entry into the device.
     template <typename F>
     void guarded(F&& handler) {
-        ui::guarded(this, std::forward<F>(handler));
+        qt::guarded(std::forward<F>(handler));
     }
 
     // Whether a physical key is down now (the platform's answer; a test may stand in for it).

@@ -13,7 +13,7 @@
 #include "platform/qt/virtual_keys.h"
 #include "ui/assign_label.h"
 #include "ui/controller_picture.h"
-#include "ui/guarded.h"
+#include "platform/qt/entry_guard.h"
 #include "ui/pad_tester_view.h"
 
 namespace tap::ui {
@@ -41,7 +41,7 @@ KeySetupWindow::KeySetupWindow(KeySetupDialog& model, QWidget* owner) : QDialog(
     tabs_ = new QTabBar(this);
     tabs_->addTab(text(KeySetupDialog::kKeyboardTab));
     tabs_->addTab(text(KeySetupDialog::kPadTab));
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { guarded(this, [&] { model_.TabStrip1_Click(index + 1); }); });
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { qt::guarded([&] { model_.TabStrip1_Click(index + 1); }); });
 
     checkKey_ = new QLabel(text(KeySetupDialog::kKeyHint), this);
     checkButton2_ = new QLabel(this);
@@ -51,9 +51,9 @@ KeySetupWindow::KeySetupWindow(KeySetupDialog& model, QWidget* owner) : QDialog(
     auto* ok = new QPushButton(text(KeySetupDialog::kOkButton), this);
     auto* cancel = new QPushButton(text(KeySetupDialog::kCancelButton), this);
     ok->setDefault(true);
-    connect(defaults, &QPushButton::clicked, this, [this] { guarded(this, [&] { model_.Command1_Click(); }); });
-    connect(ok, &QPushButton::clicked, this, [this] { guarded(this, [&] { model_.OKButton_Click(); }); });
-    connect(cancel, &QPushButton::clicked, this, [this] { guarded(this, [&] { model_.CancelButton_Click(); }); });
+    connect(defaults, &QPushButton::clicked, this, [this] { qt::guarded([&] { model_.Command1_Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { qt::guarded([&] { model_.OKButton_Click(); }); });
+    connect(cancel, &QPushButton::clicked, this, [this] { qt::guarded([&] { model_.CancelButton_Click(); }); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(defaults);
     buttons->addStretch();
@@ -117,7 +117,7 @@ QWidget* KeySetupWindow::buildRows(QWidget* stage, std::array<AssignLabel*, 4>& 
         const int slot = i + 1;
         connect(labels[i], &AssignLabel::clicked, this,
                 [this, slot, pad] {
-                    guarded(this, [&] { pad ? model_.padLabelClick(slot) : model_.keyLabelClick(slot); });
+                    qt::guarded([&] { pad ? model_.padLabelClick(slot) : model_.keyLabelClick(slot); });
                 });
     }
     return frame;
@@ -151,19 +151,19 @@ bool KeySetupWindow::keyEvent(QKeyEvent* e) {
     // While a key label waits, every key belongs to the capture, not to the focused button or tab.
     const bool capturing = model_.capturingKey();
     if (e->type() == QEvent::KeyRelease) {
-        if (!e->isAutoRepeat()) guarded(this, [&] { model_.Form_KeyUp(qt::virtualKeyOf(*e)); });
+        if (!e->isAutoRepeat()) qt::guarded([&] { model_.Form_KeyUp(qt::virtualKeyOf(*e)); });
         return capturing;
     }
     if (capturing && e->key() == Qt::Key_Escape) {
-        guarded(this, [&] { model_.keyLabelClick(model_.waitingKeySlot); });  // gives up waiting
+        qt::guarded([&] { model_.keyLabelClick(model_.waitingKeySlot); });  // gives up waiting
         return true;
     }
-    guarded(this, [&] { model_.Form_KeyDown(qt::virtualKeyOf(*e)); });
+    qt::guarded([&] { model_.Form_KeyDown(qt::virtualKeyOf(*e)); });
     return capturing;
 }
 
 void KeySetupWindow::reject() {
-    guarded(this, [&] { model_.CancelButton_Click(); });
+    qt::guarded([&] { model_.CancelButton_Click(); });
 }
 
 }  // namespace tap::ui

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "ui/analyzer/text_lines.h"
-#include "ui/guarded.h"
+#include "platform/qt/entry_guard.h"
 #include "ui/instrument_palette.h"
 #include "ui/menu_builder.h"
 
@@ -95,7 +95,7 @@ void AnalyzerView::buildPages(const qt::QtCanvas& canvas) {
     hscll1_->setPageStep(350);
     hscll1_->setSingleStep(25);
     hscll1_->setFocusPolicy(Qt::NoFocus);
-    connect(hscll1_, &QScrollBar::valueChanged, this, [this](int v) { guarded(this, [&] { model_.hscll1_Change(v); }); });
+    connect(hscll1_, &QScrollBar::valueChanged, this, [this](int v) { qt::guarded([&] { model_.hscll1_Change(v); }); });
     canvases_[2] = new CanvasView(canvas, CanvasPicture::pb1, chartFrame);
     canvases_[2]->setObjectName(QStringLiteral("pb1"));
     hscll1_->setObjectName(QStringLiteral("hscll1"));
@@ -109,8 +109,8 @@ void AnalyzerView::buildControls() {
         pageButtons_[i] = new PictureButton(book_, model_.pageButton(i), this);
         pageButtons_[i]->move(8 + 26 * i, kPagesHeight + 14);
         pageButtons_[i]->setObjectName(QStringLiteral("g_type%1").arg(i));
-        connect(pageButtons_[i], &QAbstractButton::clicked, this, [this, i] { guarded(this, [&] { model_.g_type_Click(i); }); });
-        pageButtons_[i]->onMouseUp = [this, i] { guarded(this, [&] { model_.g_type_MouseUp(i); }); };
+        connect(pageButtons_[i], &QAbstractButton::clicked, this, [this, i] { qt::guarded([&] { model_.g_type_Click(i); }); });
+        pageButtons_[i]->onMouseUp = [this, i] { qt::guarded([&] { model_.g_type_MouseUp(i); }); };
     }
     status_ = picture(model_.status(), {94, kPagesHeight + 13}, this);
     banner_ = picture(model_.banner(), {222, kPagesHeight + 13}, this);
@@ -120,13 +120,13 @@ void AnalyzerView::buildControls() {
     command1->setGeometry(268, kPagesHeight + 14, 56, 24);
     command1->setFocusPolicy(Qt::NoFocus);
     command1->setObjectName(QStringLiteral("Command1"));
-    connect(command1, &QPushButton::clicked, this, [this] { guarded(this, [&] { model_.Command1_Click(); }); });
+    connect(command1, &QPushButton::clicked, this, [this] { qt::guarded([&] { model_.Command1_Click(); }); });
     close_ = new PictureButton(book_, {PicTable::AnalyzerClose, 0}, this);
     close_->move(346, kPagesHeight + 14);
     close_->setObjectName(QStringLiteral("CB2"));
     close_->setToolTip(QStringLiteral("閉じる"));
-    connect(close_, &QAbstractButton::clicked, this, [this] { guarded(this, [&] { model_.CB2_Click(); }); });
-    close_->onMouseUp = [this] { guarded(this, [&] { model_.CB2_MouseUp(); }); };
+    connect(close_, &QAbstractButton::clicked, this, [this] { qt::guarded([&] { model_.CB2_Click(); }); });
+    close_->onMouseUp = [this] { qt::guarded([&] { model_.CB2_MouseUp(); }); };
     // CB3 only takes the keyboard focus, so that no other control shows it.
     cb3_ = new QWidget(this);
     cb3_->setGeometry(0, 0, 1, 1);
@@ -216,7 +216,7 @@ bool AnalyzerView::eventFilter(QObject* watched, QEvent* e) {
         const int button = me->button() == Qt::RightButton ? kRightButton : me->button() == Qt::LeftButton ? kLeftButton : 0;
         if (model_.Picture1_MouseUp(button)) {
             const QString chosen = execMenu(this, model_.PM2, me->globalPosition().toPoint());
-            if (!chosen.isEmpty()) guarded(this, [&] { model_.PM2.choose(chosen.toStdString()); });
+            if (!chosen.isEmpty()) qt::guarded([&] { model_.PM2.choose(chosen.toStdString()); });
         }
         return true;
     }
@@ -236,14 +236,14 @@ void AnalyzerView::keyReleaseEvent(QKeyEvent* e) {
 }
 
 bool AnalyzerView::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) guarded(this, [&] { model_.Form_Activate(); });
+    if (e->type() == QEvent::WindowActivate) qt::guarded([&] { model_.Form_Activate(); });
     return QWidget::event(e);
 }
 
 void AnalyzerView::closeEvent(QCloseEvent* e) {
     // Closed from the title bar like the close button: hidden, not destroyed.
     e->ignore();
-    guarded(this, [&] { model_.CB2_Click(); });
+    qt::guarded([&] { model_.CB2_Click(); });
 }
 
 }  // namespace tap::ui

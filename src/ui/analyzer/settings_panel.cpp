@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "ui/guarded.h"
+#include "platform/qt/entry_guard.h"
 
 namespace tap::ui {
 
@@ -44,7 +44,7 @@ QButtonGroup* SettingsPanel::group(const char* title, QRect where,
         g->addButton(b, id);
         y += 14;
     }
-    connect(g, &QButtonGroup::idClicked, this, [this, handler](int id) { guarded(this, [&] { (model_.*handler)(id); }); });
+    connect(g, &QButtonGroup::idClicked, this, [this, handler](int id) { qt::guarded([&] { (model_.*handler)(id); }); });
     return g;
 }
 
@@ -63,11 +63,11 @@ SettingsPanel::SettingsPanel(AnalyzerWindow& model, QWidget* parent) : QWidget(p
     check1_->setGeometry(8, 64, 200, 20);
     check1_->setFocusPolicy(Qt::NoFocus);
     check1_->setObjectName(QStringLiteral("Check1"));
-    connect(check1_, &QCheckBox::clicked, this, [this](bool on) { guarded(this, [&] { model_.Check1_Click(on); }); });
+    connect(check1_, &QCheckBox::clicked, this, [this](bool on) { qt::guarded([&] { model_.Check1_Click(on); }); });
     command2_ = new QPushButton(QStringLiteral("Command2"), this);
     command2_->setGeometry(294, 63, 80, 22);
     command2_->setFocusPolicy(Qt::NoFocus);
-    connect(command2_, &QPushButton::clicked, this, [this] { guarded(this, [&] { model_.Command2_Click(); }); });
+    connect(command2_, &QPushButton::clicked, this, [this] { qt::guarded([&] { model_.Command2_Click(); }); });
 
     list1_ = new TextLines(this);
     list1_->setObjectName(QStringLiteral("List1"));
@@ -76,7 +76,7 @@ SettingsPanel::SettingsPanel(AnalyzerWindow& model, QWidget* parent) : QWidget(p
     vsb1_->setGeometry(142, kListsTop, 14, kListsHeight);
     vsb1_->setFocusPolicy(Qt::NoFocus);
     vsb1_->setObjectName(QStringLiteral("vsb1"));
-    connect(vsb1_, &QScrollBar::valueChanged, this, [this](int v) { guarded(this, [&] { model_.vsb1_Change(v); }); });
+    connect(vsb1_, &QScrollBar::valueChanged, this, [this](int v) { qt::guarded([&] { model_.vsb1_Change(v); }); });
     auto* a = new QLabel(QStringLiteral("A"), this);
     a->setGeometry(162, kListsTop, 10, 14);
     list2_ = timeList(this, {172, kListsTop, 98, kListsHeight});

@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "ui/analyzer/text_lines.h"
-#include "ui/guarded.h"
+#include "platform/qt/entry_guard.h"
 #include "ui/instrument_palette.h"
 
 namespace tap::ui {
@@ -80,7 +80,7 @@ HistoryView::HistoryView(Device& device, QWidget* owner) : QWidget(owner, Qt::To
     connect(runs_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& now) {
                 if (!syncing_)
-                    guarded(this, [&] {
+                    qt::guarded([&] {
                         model_.select(now.isValid() ? std::optional<int>(now.row()) : std::nullopt);
                     });
             });
@@ -138,7 +138,7 @@ QPushButton* HistoryView::addButton(const char* caption, const char* name, void 
     b->setObjectName(QString::fromLatin1(name));
     // Keys stay with the table and the device; a focused button would take the space bar.
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QPushButton::clicked, this, [this, handler] { guarded(this, [&] { (model_.*handler)(); }); });
+    connect(b, &QPushButton::clicked, this, [this, handler] { qt::guarded([&] { (model_.*handler)(); }); });
     return b;
 }
 
@@ -231,7 +231,7 @@ void HistoryView::keyReleaseEvent(QKeyEvent* e) {
 void HistoryView::closeEvent(QCloseEvent* e) {
     // Closed from the title bar like its close button: hidden, not destroyed.
     e->ignore();
-    guarded(this, [&] { model_.close(); });
+    qt::guarded([&] { model_.close(); });
 }
 
 }  // namespace tap::ui
