@@ -77,7 +77,7 @@ class Reader {
             ++pos_;
             JsonValue member;
             if (!value(member, depth + 1)) return false;
-            v.members.emplace_back(std::move(key), std::move(member));
+            v.members.push_back({std::move(key), std::move(member)});
             skipSpace();
             if (pos_ < t_.size() && t_[pos_] == ',') {
                 ++pos_;

@@ -10,16 +10,23 @@
 
 namespace tap {
 
+struct JsonMember;
+
 struct JsonValue {
     enum class Type { Null, Bool, Number, String, Array, Object };
     Type type = Type::Null;
     bool boolean = false;
     std::string text;  // a string's value, or a number as written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;
+    std::vector<JsonMember> members;  // a vector may hold a type completed below; a pair may not
 
     // The member `key` of an object, or nullptr.
     const JsonValue* find(std::string_view key) const;
+};
+
+struct JsonMember {
+    std::string key;
+    JsonValue value;
 };
 
 struct JsonResult {
