@@ -216,5 +216,10 @@ int main(int argc, char** argv) {
     if (!device.lifecycle.Form_Load()) return device.lifecycle.exitCode();
     view.show();
     view.activateWindow();
-    return app.exec();
+    const int status = app.exec();
+    // Runs the store would not take are lost with the program: say so where the user can still see it.
+    if (const std::size_t lost = device.runKeeper.waiting())
+        std::fprintf(stderr, "tapriko: %zu run(s) could not be stored in %s: %s\n", lost, runs.location().c_str(),
+                     device.runKeeper.lastError().c_str());
+    return status;
 }
