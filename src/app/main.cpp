@@ -217,7 +217,10 @@ int main(int argc, char** argv) {
     view.show();
     view.activateWindow();
     const int status = app.exec();
-    // Runs the store would not take are lost with the program: say so where the user can still see it.
+    // A loop the shutdown interrupted (a run ended under the unlock message) hands its run over only as it
+    // unwinds, after the shutdown's own writing: write it now. Runs the store would not take are lost with
+    // the program: say so where the user can still see it.
+    qt::guarded([&device] { device.runKeeper.flush(true); }, qt::Tell::Log);
     if (const std::size_t lost = device.runKeeper.waiting())
         std::fprintf(stderr, "tapriko: %zu run(s) could not be stored in %s: %s\n", lost, runs.location().c_str(),
                      device.runKeeper.lastError().c_str());
