@@ -63,6 +63,9 @@ inline double threadCpuSeconds() {
     return sec(u.ru_utime) + sec(u.ru_stime);
 }
 
+// How a benchmark reports a target: met or, loudly, not.
+inline const char* yesNo(bool met) { return met ? "yes" : "NO"; }
+
 inline double percentile(std::vector<double> v, double p) {
     if (v.empty()) return 0;
     std::sort(v.begin(), v.end());

@@ -111,8 +111,6 @@ void print(const char* name, const Result& r) {
         name, r.injected, r.counted, r.runLengthMs, r.loopElapsedMs, r.errP50, r.errP99, r.errMax, r.cpuPercent);
 }
 
-const char* yesNo(bool b) { return b ? "yes" : "NO"; }
-
 }  // namespace
 
 int main(int argc, char** argv) {

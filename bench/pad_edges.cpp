@@ -123,8 +123,6 @@ Result measure(int rate, qt::QtClock& clock, sdl::SdlPads& pads, sim::VirtualPad
     return r;
 }
 
-const char* yesNo(bool b) { return b ? "yes" : "NO"; }
-
 }  // namespace
 
 int main(int argc, char** argv) {
